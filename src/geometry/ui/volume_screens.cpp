@@ -1,0 +1,95 @@
+#include "geometry/ui/volume_screens.h"
+
+#include "geometry/core/volumes.h"
+#include "geometry/ui/drawings.h"
+#include "shell/ui/look.h"
+
+namespace hanhai::geometry {
+
+using shell::CalculatorSpec;
+using shell::Inputs;
+using shell::NumberField;
+
+namespace {
+
+const QString kMm = QStringLiteral("mm");
+
+CalculatorSpec volumeScreen(const QString &name, const QString &title, std::vector<NumberField> inputs,
+                            const QString &message, std::function<shell::Outcome(const Inputs &)> compute,
+                            shell::DrawingFn drawing) {
+    CalculatorSpec s;
+    s.name = s.caption = name;
+    s.title = title;
+    s.background = shell::look::kVolumeBackground;
+    s.inputs = std::move(inputs);
+    s.results = {{QStringLiteral("Text%1").arg(s.inputs.size() == 3 ? 4 : 3), QStringLiteral("体  积"),
+                  QStringLiteral("m³")}};
+    s.options = 4;
+    s.start = shell::Places::Unrounded;
+    s.failure = shell::Failure::Blank;
+    s.inputMessage = message;
+    s.compute = std::move(compute);
+    s.drawing = drawing;
+    return s;
+}
+
+}  // namespace
+
+CalculatorSpec cylinderVolumeScreen() {
+    return volumeScreen(QStringLiteral("圆柱体体积计算"), QStringLiteral("圆柱体体积计算"),
+                        {{"Text1", "D--直径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("输入的半径R有误"),
+                        [](const Inputs &in) { return cylinderVolume(in.numbers[0], in.numbers[1]); }, drawCylinder);
+}
+
+CalculatorSpec coneVolumeScreen() {
+    return volumeScreen(QStringLiteral("圆锥体体积计算"), QStringLiteral("圆锥体体积计算"),
+                        {{"Text1", "D--直径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("输入的半径R有误"),
+                        [](const Inputs &in) { return coneVolume(in.numbers[0], in.numbers[1]); }, drawCone);
+}
+
+CalculatorSpec cuboidVolumeScreen() {
+    CalculatorSpec s = volumeScreen(
+        QStringLiteral("方形体计算"), QStringLiteral("方形体体积计算"),
+        {{"Text1", "a--边长", kMm}, {"Text2", "b--边长", kMm}, {"Text3", "c--边长", kMm}},
+        QStringLiteral("输入的数据有误"),
+        [](const Inputs &in) { return cuboidVolume(in.numbers[0], in.numbers[1], in.numbers[2]); }, drawCuboid);
+    s.options = 3;
+    s.start = shell::Places::Two;
+    return s;
+}
+
+CalculatorSpec tubeVolumeScreen() {
+    return volumeScreen(QStringLiteral("圆筒体积计算"), QStringLiteral("圆筒体积计算"),
+                        {{"Text1", "D--外直径", kMm}, {"Text2", "d--内直径", kMm}, {"Text3", "H--高度", kMm}},
+                        QStringLiteral("输入的数据有误"),
+                        [](const Inputs &in) { return tubeVolume(in.numbers[0], in.numbers[1], in.numbers[2]); },
+                        drawTube);
+}
+
+CalculatorSpec torusVolumeScreen() {
+    return volumeScreen(QStringLiteral("圆环体积计算"), QStringLiteral("圆环体积计算"),
+                        {{"Text1", "R--外半径", kMm}, {"Text2", "r--内半径", kMm}}, QStringLiteral("输入的数据有误"),
+                        [](const Inputs &in) { return torusVolume(in.numbers[0], in.numbers[1]); }, drawTorus);
+}
+
+CalculatorSpec sphereVolumeScreen() {
+    return volumeScreen(QStringLiteral("球体体积计算"), QStringLiteral("球体体积计算"), {{"Text1", "D--直径", kMm}},
+                        QStringLiteral("输入的直径D有误"),
+                        [](const Inputs &in) { return sphereVolume(in.numbers[0]); }, drawSphere);
+}
+
+CalculatorSpec frustumVolumeScreen() {
+    return volumeScreen(QStringLiteral("圆台体积计算"), QStringLiteral("圆台体积计算"),
+                        {{"Text1", "D--大直径", kMm}, {"Text2", "d--小直径", kMm}, {"Text3", "H--高度", kMm}},
+                        QStringLiteral("输入的数据有误"),
+                        [](const Inputs &in) { return frustumVolume(in.numbers[0], in.numbers[1], in.numbers[2]); },
+                        drawFrustum);
+}
+
+CalculatorSpec capVolumeScreen() {
+    return volumeScreen(QStringLiteral("球冠体积计算"), QStringLiteral("球冠体积计算"),
+                        {{"Text1", "A--下半径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("输入的下半径A有误"),
+                        [](const Inputs &in) { return capVolume(in.numbers[0], in.numbers[1]); }, drawCap);
+}
+
+}  // namespace hanhai::geometry

@@ -1,0 +1,42 @@
+// hanhai-tour: opens every window the program has and saves each as "<screen name>.png" in
+// the folder given on the command line.
+#include <QApplication>
+#include <QDir>
+#include <QWidget>
+
+#include <cstdio>
+
+#include "shell/ui/navigation.h"
+
+int main(int argc, char *argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: hanhai-tour <folder>\n");
+        return 2;
+    }
+    QDir dir;
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!dir.mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    int saved = 0;
+    for (const hanhai::shell::ScreenEntry &e : hanhai::shell::screenTable()) {
+        if (!e.make) continue;
+        QWidget *w = e.make();
+        w->show();
+        QApplication::processEvents();
+        const QString file = QDir(folder).filePath(QString::fromUtf8(e.name) + QStringLiteral(".png"));
+        if (!w->grab().save(file)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+            return 1;
+        }
+        ++saved;
+        w->close();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    std::printf("%d windows saved in %s\n", saved, qPrintable(QDir(folder).absolutePath()));
+    return 0;
+}

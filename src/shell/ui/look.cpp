@@ -1,0 +1,142 @@
+#include "shell/ui/look.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QPushButton>
+
+#include <cmath>
+
+namespace hanhai::shell::look {
+
+namespace {
+
+QFont font(const QStringList &families, double points, bool bold) {
+    QFont f;
+    f.setFamilies(families);
+    f.setPointSizeF(points);
+    f.setBold(bold);
+    return f;
+}
+
+}  // namespace
+
+QFont xinwei(double points, bool bold) {
+    return font({"STXinwei", "AR PL UKai CN", "Noto Serif CJK SC"}, points, bold);
+}
+
+QFont xingkai(double points, bool bold) {
+    return font({"STXingkai", "AR PL UKai CN", "Noto Serif CJK SC"}, points, bold);
+}
+
+QFont song(double points, bool bold) {
+    return font({"SimSun", "Noto Serif CJK SC", "AR PL UMing CN"}, points, bold);
+}
+
+void pointingHand(QWidget *w) { w->setCursor(Qt::PointingHandCursor); }
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+              const QColor &colour) {
+    auto *l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFont(font);
+    if (colour.isValid()) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, colour);
+        l->setPalette(p);
+    }
+    return l;
+}
+
+QLineEdit *field(QWidget *parent, const QString &name, const QFont &font) {
+    auto *e = new QLineEdit(parent);
+    e->setObjectName(name);
+    e->setFont(font);
+    e->setAccessibleName(name);
+    return e;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
+                    const QColor &background, const QFont &font) {
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setFont(font);
+    b->setAccessibleName(caption.simplified());
+    b->setStyleSheet(QStringLiteral("QPushButton{background:%1;border:1px solid #606060;"
+                                    "border-radius:3px;padding:4px 10px;}"
+                                    "QPushButton:pressed{background:%2;}"
+                                    "QPushButton:focus{border:2px solid #202020;}")
+                         .arg(background.name(), background.darker(115).name()));
+    pointingHand(b);
+    return b;
+}
+
+void markRecommended(QLineEdit *field) {
+    QPalette p = field->palette();
+    p.setColor(QPalette::Text, kRed);
+    field->setPalette(p);
+    field->setAlignment(Qt::AlignCenter);
+}
+
+QString unitMarkup(const QString &unit) {
+    QString out;
+    for (QChar c : unit) {
+        if (c == QChar(0x00B3)) out += QStringLiteral("<sup>3</sup>");
+        else if (c == QChar(0x00B2)) out += QStringLiteral("<sup>2</sup>");
+        else out += QString(c).toHtmlEscaped();
+    }
+    return out;
+}
+
+namespace {
+
+QPixmap canvas() {
+    QPixmap pm(64, 64);
+    pm.fill(Qt::transparent);
+    return pm;
+}
+
+}  // namespace
+
+QIcon returnArrowIcon() {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(QColor(0, 90, 160), 7, Qt::SolidLine, Qt::RoundCap);
+    p.setPen(pen);
+    QPainterPath path;
+    path.moveTo(50, 50);
+    path.lineTo(50, 30);
+    path.cubicTo(50, 12, 36, 12, 22, 12);
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 90, 160));
+    p.drawPolygon(QPolygonF({QPointF(4, 12), QPointF(24, 0), QPointF(24, 24)}));
+    return QIcon(pm);
+}
+
+QIcon stopSignIcon() {
+    QPixmap pm = canvas();
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF octagon;
+    for (int i = 0; i < 8; ++i) {
+        double a = (22.5 + 45.0 * i) * 3.14159265358979 / 180.0;
+        octagon << QPointF(32 + 30 * std::cos(a), 32 + 30 * std::sin(a));
+    }
+    p.setPen(QPen(Qt::white, 3));
+    p.setBrush(QColor(200, 0, 0));
+    p.drawPolygon(octagon);
+    QFont f;
+    f.setFamilies({"DejaVu Sans", "Noto Sans"});
+    f.setPixelSize(17);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("STOP"));
+    return QIcon(pm);
+}
+
+}  // namespace hanhai::shell::look

@@ -1,0 +1,103 @@
+// Every screen of the suite: its name, the screen its back control reopens, and how its
+// window is made. A screen that is not built yet has no maker, and the menus leave it inert.
+#include "geometry/ui/volume_screens.h"
+#include "shell/ui/calculator.h"
+#include "shell/ui/menus.h"
+#include "shell/ui/navigation.h"
+
+namespace hanhai::shell {
+
+namespace {
+
+using geometry::capVolumeScreen;
+using geometry::coneVolumeScreen;
+using geometry::cuboidVolumeScreen;
+using geometry::cylinderVolumeScreen;
+using geometry::frustumVolumeScreen;
+using geometry::sphereVolumeScreen;
+using geometry::torusVolumeScreen;
+using geometry::tubeVolumeScreen;
+
+constexpr const char *kMain = "主菜单";
+constexpr const char *kVolumes = "体积计算";
+constexpr const char *kWeights = "重量计算";
+constexpr const char *kNone = "";
+
+const ScreenEntry kScreens[] = {
+    // menus
+    {"主菜单", kNone, makeMainMenu},
+    {"体积计算", kMain, makeVolumeMenu},
+    {"重量计算", kMain, makeWeightMenu},
+    {"货油加热系统计算", kMain, makeHeatingMenu},
+    {"绝热计算", kMain, makeInsulationMenu},
+    {"通风风量计算", kMain, makeVentilationMenu},
+    {"电缆框电缆筒电缆盒估算", kMain, makeCableFittingMenu},
+    {"构件几何特性计算", kMain, makeSectionMenu},
+
+    // volumes
+    {"圆柱体体积计算", kVolumes, makeCalculator<cylinderVolumeScreen>},
+    {"圆锥体体积计算", kVolumes, makeCalculator<coneVolumeScreen>},
+    {"圆环体积计算", kVolumes, makeCalculator<torusVolumeScreen>},
+    {"方形体计算", kVolumes, makeCalculator<cuboidVolumeScreen>},
+    {"圆筒体积计算", kVolumes, makeCalculator<tubeVolumeScreen>},
+    {"球体体积计算", kVolumes, makeCalculator<sphereVolumeScreen>},
+    {"圆台体积计算", kVolumes, makeCalculator<frustumVolumeScreen>},
+    {"球冠体积计算", kVolumes, makeCalculator<capVolumeScreen>},
+
+    // weights
+    {"圆柱体重量计算", kWeights, nullptr},
+    {"圆筒重量计算", kWeights, nullptr},
+    {"圆台重量计算", kWeights, nullptr},
+    {"球体重量计算", kWeights, nullptr},
+    {"球冠重量计算", kWeights, nullptr},
+    {"普通钢板重量计算", kWeights, nullptr},
+    {"腹板重量计算", kWeights, nullptr},
+    {"直角三角板重量计算", kWeights, nullptr},
+    {"矩形风道重量计算", kWeights, nullptr},
+    {"花钢板重量计算", kWeights, nullptr},
+    {"槽钢重量计算", kWeights, nullptr},
+    {"工字钢重量计算", kWeights, nullptr},
+    {"等边角钢重量计算", kWeights, nullptr},
+    {"不等边角钢重量计算", kWeights, nullptr},
+    {"球扁钢重量计算", kWeights, nullptr},
+    {"方钢重量计算", kWeights, nullptr},
+
+    // information and reference pages
+    {"版体信息", kNone, nullptr},
+    {"常用螺纹规格", kNone, nullptr},
+    {"锅炉热损失", kNone, nullptr},
+    {"排气管热损失", kNone, nullptr},
+
+    // the other calculators and desk tools, all returning to the main menu
+    {"管子膨胀量计算", kMain, nullptr},
+    {"流量速度转换", kMain, nullptr},
+    {"支管合并管径计算", kMain, nullptr},
+    {"节流孔板计算", kMain, nullptr},
+    {"焊接直通套管选择", kMain, nullptr},
+    {"货油加热系统计算蒸汽", kMain, nullptr},
+    {"货油加热系统计算热油", kMain, nullptr},
+    {"管子绝热包扎计算", kMain, nullptr},
+    {"舱柜绝热包扎计算", kMain, nullptr},
+    {"舱室通风风量计算", kMain, nullptr},
+    {"不舱室通风风量计算", kMain, nullptr},
+    {"机舱通风风量计算", kMain, nullptr},
+    {"螺栓扭力计算", kMain, nullptr},
+    {"轴系轴径计算", kMain, nullptr},
+    {"柴油机转速计算", kMain, nullptr},
+    {"功率单位转换", kMain, nullptr},
+    {"挠度计算", kMain, nullptr},
+    {"电缆托架宽度估算", kMain, nullptr},
+    {"电缆框估算", kMain, nullptr},
+    {"电缆筒估算", kMain, nullptr},
+    {"电缆盒估算", kMain, nullptr},
+    {"T型材模数惯性计算", kMain, nullptr},
+    {"槽型舱壁剖面模数惯性矩计算", kMain, nullptr},
+    {"万年历计算", kMain, nullptr},
+    {"科学计算器", kMain, nullptr},
+};
+
+}  // namespace
+
+std::span<const ScreenEntry> screenTable() { return kScreens; }
+
+}  // namespace hanhai::shell

@@ -1,0 +1,73 @@
+#include "support/gui_support.h"
+
+#include <QLabel>
+
+namespace guitest {
+
+void settle() {
+    QApplication::processEvents();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QApplication::processEvents();
+}
+
+QStringList openWindowNames() {
+    settle();
+    QStringList names;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible()) names << w->objectName();
+    names.sort();
+    return names;
+}
+
+QWidget *window(const QString &name) {
+    settle();
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->objectName() == name) return w;
+    return nullptr;
+}
+
+void closeAll() {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible()) w->close();
+    settle();
+}
+
+QString text(QWidget *window, const QString &field) {
+    if (auto *e = window ? window->findChild<QLineEdit *>(field) : nullptr) return e->text();
+    if (auto *l = window ? window->findChild<QLabel *>(field) : nullptr) return l->text();
+    qWarning("no field %s", qPrintable(field));
+    return QStringLiteral("<missing>");
+}
+
+void type(QWidget *window, const QString &field, const QString &text) {
+    auto *e = control<QLineEdit>(window, field);
+    if (!e) return;
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    if (!text.isEmpty()) QTest::keyClicks(e, text);
+}
+
+void click(QWidget *window, const QString &button) {
+    if (auto *b = control<QAbstractButton>(window, button)) QTest::mouseClick(b, Qt::LeftButton);
+    settle();
+}
+
+Messages::Messages() {
+    previous_ = hanhai::shell::setMessageSink([this](const QString &t) { texts << t; });
+}
+
+Messages::~Messages() { hanhai::shell::setMessageSink(previous_); }
+
+QString Messages::takeOne() {
+    if (texts.size() != 1) {
+        qWarning("expected one message, got %lld: %s", static_cast<long long>(texts.size()),
+                 qPrintable(texts.join(QStringLiteral(" | "))));
+        QString all = texts.join(QStringLiteral(" | "));
+        texts.clear();
+        return all;
+    }
+    return texts.takeFirst();
+}
+
+}  // namespace guitest

@@ -1,0 +1,49 @@
+// Finding and driving the program's real windows in GUI tests.
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include "shell/ui/message.h"
+
+namespace guitest {
+
+// Processes pending events, deferred deletions included.
+void settle();
+
+// The visible top-level windows, by object name.
+QStringList openWindowNames();
+QWidget *window(const QString &name);
+
+// Closes every window left over from a test.
+void closeAll();
+
+template <class T = QWidget>
+T *control(QWidget *window, const QString &name) {
+    T *c = window ? window->findChild<T *>(name) : nullptr;
+    if (!c) qWarning("no control %s in %s", qPrintable(name), window ? qPrintable(window->objectName()) : "(none)");
+    return c;
+}
+
+QString text(QWidget *window, const QString &field);
+// Replaces a field's text by typing it, as the user would.
+void type(QWidget *window, const QString &field, const QString &text);
+void click(QWidget *window, const QString &button);
+
+// Records every message the screens show while it lives, instead of showing a box.
+class Messages {
+public:
+    Messages();
+    ~Messages();
+    QStringList texts;
+    QString takeOne();  // the one message shown since the last take; fails the test otherwise
+
+private:
+    hanhai::shell::MessageSink previous_;
+};
+
+}  // namespace guitest
