@@ -2,6 +2,7 @@
 // window is made. A screen that is not built yet has no maker, and the menus leave it inert.
 #include "geometry/ui/volume_screens.h"
 #include "shell/ui/calculator.h"
+#include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
 #include "shell/ui/navigation.h"
 
@@ -63,10 +64,10 @@ const ScreenEntry kScreens[] = {
     {"方钢重量计算", kWeights, nullptr},
 
     // information and reference pages
-    {"版体信息", kNone, nullptr},
-    {"常用螺纹规格", kNone, nullptr},
-    {"锅炉热损失", kNone, nullptr},
-    {"排气管热损失", kNone, nullptr},
+    {"版体信息", kNone, makeAboutPage},
+    {"常用螺纹规格", kNone, makeThreadPage},
+    {"锅炉热损失", kNone, makeBoilerLossPage},
+    {"排气管热损失", kNone, makeExhaustLossPage},
 
     // the other calculators and desk tools, all returning to the main menu
     {"管子膨胀量计算", kMain, nullptr},
