@@ -48,8 +48,8 @@ void type(QWidget *window, const QString &field, const QString &text) {
     if (!text.isEmpty()) QTest::keyClicks(e, text);
 }
 
-void click(QWidget *window, const QString &button) {
-    if (auto *b = control<QAbstractButton>(window, button)) QTest::mouseClick(b, Qt::LeftButton);
+void click(QWidget *window, const QString &name) {
+    if (auto *w = control<QWidget>(window, name)) QTest::mouseClick(w, Qt::LeftButton);
     settle();
 }
 

@@ -32,7 +32,8 @@ T *control(QWidget *window, const QString &name) {
 QString text(QWidget *window, const QString &field);
 // Replaces a field's text by typing it, as the user would.
 void type(QWidget *window, const QString &field, const QString &text);
-void click(QWidget *window, const QString &button);
+// Clicks a button, an option or a link label in the middle.
+void click(QWidget *window, const QString &name);
 
 // Records every message the screens show while it lives, instead of showing a box.
 class Messages {
