@@ -153,7 +153,8 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
         ++resultRow;
     }
 
-    places_ = new PlacesGroup(spec_.options, spec_.start, QStringLiteral("计算结果数据小数位数"), this);
+    places_ = new PlacesGroup(spec_.options, spec_.start, QStringLiteral("计算结果数据小数位数"), this,
+                              spec_.optionControls);
     connect(places_, &PlacesGroup::chosen, this, &CalculatorWindow::optionChosen);
     right->addWidget(places_);
     right->addStretch(1);

@@ -83,6 +83,7 @@ struct CalculatorSpec {
 
     int options = 4;  // decimal-places options: 3 or 4
     Places start = Places::Unrounded;
+    QStringList optionControls;  // the options' object names where not Option1, Option2 ...
     Failure failure = Failure::Blank;
     QString inputMessage;
     std::function<Outcome(const Inputs &)> compute;

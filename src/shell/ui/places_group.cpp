@@ -14,7 +14,8 @@ constexpr Places kOrder[] = {Places::One, Places::Two, Places::Three, Places::Un
 const char *const kCaptions[] = {"保留1位小数", "保留2位小数", "保留3位小数", "保留N位小数"};
 }  // namespace
 
-PlacesGroup::PlacesGroup(int options, Places start, const QString &caption, QWidget *parent)
+PlacesGroup::PlacesGroup(int options, Places start, const QString &caption, QWidget *parent,
+                         const QStringList &controls)
     : QWidget(parent), group_(new QButtonGroup(this)) {
     auto *grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -22,7 +23,7 @@ PlacesGroup::PlacesGroup(int options, Places start, const QString &caption, QWid
     grid->addWidget(look::label(this, QStringLiteral("Label10"), caption, look::xinwei(12)), 0, 0, 1, 2);
     for (int i = 0; i < options; ++i) {
         auto *b = new QRadioButton(QString::fromUtf8(kCaptions[i]), this);
-        b->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        b->setObjectName(i < controls.size() ? controls[i] : QStringLiteral("Option%1").arg(i + 1));
         b->setFont(look::song(10.5));
         look::pointingHand(b);
         b->setChecked(kOrder[i] == start);

@@ -13,8 +13,10 @@ namespace hanhai::shell {
 class PlacesGroup : public QWidget {
     Q_OBJECT
 public:
-    // options: 3 or 4; start: the option selected when the screen opens.
-    PlacesGroup(int options, Places start, const QString &caption, QWidget *parent);
+    // options: 3 or 4; start: the option selected when the screen opens; controls: the
+    // options' object names (Option1 ... when empty).
+    PlacesGroup(int options, Places start, const QString &caption, QWidget *parent,
+                const QStringList &controls = {});
 
     Places places() const;
     QList<QWidget *> optionButtons() const;

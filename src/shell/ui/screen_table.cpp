@@ -1,10 +1,12 @@
 // Every screen of the suite: its name, the screen its back control reopens, and how its
 // window is made. A screen that is not built yet has no maker, and the menus leave it inert.
 #include "geometry/ui/volume_screens.h"
+#include "geometry/ui/weight_screens.h"
 #include "shell/ui/calculator.h"
 #include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
 #include "shell/ui/navigation.h"
+#include "steel/ui/steel_screens.h"
 
 namespace hanhai::shell {
 
@@ -18,6 +20,12 @@ using geometry::frustumVolumeScreen;
 using geometry::sphereVolumeScreen;
 using geometry::torusVolumeScreen;
 using geometry::tubeVolumeScreen;
+using geometry::capWeightScreen;
+using geometry::cylinderWeightScreen;
+using geometry::frustumWeightScreen;
+using geometry::sphereWeightScreen;
+using geometry::tubeWeightScreen;
+using namespace steel;
 
 constexpr const char *kMain = "主菜单";
 constexpr const char *kVolumes = "体积计算";
@@ -46,22 +54,22 @@ const ScreenEntry kScreens[] = {
     {"球冠体积计算", kVolumes, makeCalculator<capVolumeScreen>},
 
     // weights
-    {"圆柱体重量计算", kWeights, nullptr},
-    {"圆筒重量计算", kWeights, nullptr},
-    {"圆台重量计算", kWeights, nullptr},
-    {"球体重量计算", kWeights, nullptr},
-    {"球冠重量计算", kWeights, nullptr},
-    {"普通钢板重量计算", kWeights, nullptr},
-    {"腹板重量计算", kWeights, nullptr},
-    {"直角三角板重量计算", kWeights, nullptr},
-    {"矩形风道重量计算", kWeights, nullptr},
-    {"花钢板重量计算", kWeights, nullptr},
-    {"槽钢重量计算", kWeights, nullptr},
-    {"工字钢重量计算", kWeights, nullptr},
-    {"等边角钢重量计算", kWeights, nullptr},
-    {"不等边角钢重量计算", kWeights, nullptr},
-    {"球扁钢重量计算", kWeights, nullptr},
-    {"方钢重量计算", kWeights, nullptr},
+    {"圆柱体重量计算", kWeights, makeCalculator<cylinderWeightScreen>},
+    {"圆筒重量计算", kWeights, makeCalculator<tubeWeightScreen>},
+    {"圆台重量计算", kWeights, makeCalculator<frustumWeightScreen>},
+    {"球体重量计算", kWeights, makeCalculator<sphereWeightScreen>},
+    {"球冠重量计算", kWeights, makeCalculator<capWeightScreen>},
+    {"普通钢板重量计算", kWeights, makeCalculator<plainPlateScreen>},
+    {"腹板重量计算", kWeights, makeCalculator<webPlateScreen>},
+    {"直角三角板重量计算", kWeights, makeCalculator<trianglePlateScreen>},
+    {"矩形风道重量计算", kWeights, makeCalculator<ductScreen>},
+    {"花钢板重量计算", kWeights, makeCalculator<checkeredPlateScreen>},
+    {"槽钢重量计算", kWeights, makeCalculator<channelScreen>},
+    {"工字钢重量计算", kWeights, makeCalculator<iBeamScreen>},
+    {"等边角钢重量计算", kWeights, makeCalculator<equalAngleScreen>},
+    {"不等边角钢重量计算", kWeights, makeCalculator<unequalAngleScreen>},
+    {"球扁钢重量计算", kWeights, makeCalculator<bulbFlatScreen>},
+    {"方钢重量计算", kWeights, makeCalculator<squareBarScreen>},
 
     // information and reference pages
     {"版体信息", kNone, makeAboutPage},
