@@ -63,7 +63,7 @@ void ScreenWindow::fixSize(QSize least) {
 
 void ScreenWindow::showEvent(QShowEvent *event) {
     QWidget::showEvent(event);
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+    if (QScreen *screen = centredOnShow_ ? QGuiApplication::primaryScreen() : nullptr) {
         QRect area = screen->availableGeometry();
         QRect frame = frameGeometry();
         move(area.center() - QPoint(frame.width() / 2, frame.height() / 2) + (pos() - frame.topLeft()));

@@ -34,6 +34,10 @@ public:
     // Fixes the window at its layout's size, but no smaller than `least`.
     void fixSize(QSize least = kStandardWindow);
 
+    // Windows are centred each time they are shown; one that opens where the system places new
+    // windows turns this off.
+    void setCentredOnShow(bool centred) { centredOnShow_ = centred; }
+
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -41,6 +45,7 @@ protected:
 private:
     QPushButton *defaultButton_ = nullptr;
     QWidget *firstField_ = nullptr;
+    bool centredOnShow_ = true;
 };
 
 }  // namespace hanhai::shell
