@@ -1,5 +1,6 @@
 #include "support/gui_support.h"
 
+#include <QInputMethodEvent>
 #include <QLabel>
 
 namespace guitest {
@@ -39,13 +40,25 @@ QString text(QWidget *window, const QString &field) {
     return QStringLiteral("<missing>");
 }
 
+void typeText(QWidget *edit, const QString &text) {
+    for (QChar c : text) {
+        if (c.unicode() < 0x80) {
+            QTest::keyClicks(edit, QString(c));
+        } else {  // what an input method commits for Chinese and other signs
+            QInputMethodEvent commit;
+            commit.setCommitString(QString(c));
+            QApplication::sendEvent(edit, &commit);
+        }
+    }
+}
+
 void type(QWidget *window, const QString &field, const QString &text) {
     auto *e = control<QLineEdit>(window, field);
     if (!e) return;
     e->setFocus();
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Delete);
-    if (!text.isEmpty()) QTest::keyClicks(e, text);
+    typeText(e, text);
 }
 
 void click(QWidget *window, const QString &name) {

@@ -30,6 +30,8 @@ T *control(QWidget *window, const QString &name) {
 }
 
 QString text(QWidget *window, const QString &field);
+// Types into a focused edit: ASCII as key clicks, other characters as an input method commits them.
+void typeText(QWidget *edit, const QString &text);
 // Replaces a field's text by typing it, as the user would.
 void type(QWidget *window, const QString &field, const QString &text);
 // Clicks a button, an option or a link label in the middle.

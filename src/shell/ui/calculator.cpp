@@ -27,7 +27,7 @@ QLabel *inputCaption(QWidget *parent, const QString &text) {
     p.setColor(QPalette::Window, look::kCaptionBackground);
     l->setPalette(p);
     l->setMinimumWidth(110);
-    l->setContentsMargins(6, 3, 6, 3);
+    l->setContentsMargins(6, 1, 6, 1);
     return l;
 }
 
@@ -83,13 +83,18 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
     }
 
     // Right: the fields, the buttons, the results and the decimal places.
+    // Long forms pack their rows closer, so that the window keeps its usual height.
+    const bool compact = spec_.choices.size() * 2 + spec_.inputs.size() + (spec_.quantity ? 1 : 0) > 6;
     auto *right = new QVBoxLayout;
-    right->setSpacing(10);
+    right->setSpacing(compact ? 6 : 10);
+    const bool alone = !spec_.drawing && spec_.notes.isEmpty();
+    if (alone) body->addStretch(1);
     body->addLayout(right, 0);
+    if (alone) body->addStretch(1);
 
     auto *form = new QGridLayout;
     form->setHorizontalSpacing(8);
-    form->setVerticalSpacing(9);
+    form->setVerticalSpacing(compact ? 4 : 9);
     right->addLayout(form);
     int row = 0, unitIndex = 0;
     for (const ChoiceField &c : spec_.choices) {
@@ -99,6 +104,7 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
         box->setFont(look::song(12));
         box->setEditable(true);
         box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);  // a typed size is looked up as typed, never completed
         box->addItems(c.items);
         box->setCurrentIndex(-1);
         box->setEditText(c.prompt);

@@ -2,6 +2,7 @@
 // window is made. A screen that is not built yet has no maker, and the menus leave it inert.
 #include "geometry/ui/volume_screens.h"
 #include "geometry/ui/weight_screens.h"
+#include "piping/ui/sleeve_screen.h"
 #include "shell/ui/calculator.h"
 #include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
@@ -82,7 +83,7 @@ const ScreenEntry kScreens[] = {
     {"流量速度转换", kMain, nullptr},
     {"支管合并管径计算", kMain, nullptr},
     {"节流孔板计算", kMain, nullptr},
-    {"焊接直通套管选择", kMain, nullptr},
+    {"焊接直通套管选择", kMain, piping::makeSleeveScreen},
     {"货油加热系统计算蒸汽", kMain, nullptr},
     {"货油加热系统计算热油", kMain, nullptr},
     {"管子绝热包扎计算", kMain, nullptr},
