@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 #include "shell/core/numbers.h"
@@ -197,4 +199,38 @@ TEST(WeightTexts, ZeroOrNegativeCountsAreUsedAsRead) {
     w = weightTexts("5", Places::One, -2);
     ASSERT_TRUE(w);
     EXPECT_EQ(w->total, "-10.0");
+}
+
+// Any text at all, and any double, goes through the rules without a crash or a stray form.
+TEST(NumberRules, HoldForArbitraryTextsAndValues) {
+    std::uint64_t state = 0x9E3779B97F4A7C15u;
+    auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    const std::string alphabet = "0123456789+-.eEdD&HhOo, \t\nabc\xe4\xb8\xad";
+    for (int i = 0; i < 20000; ++i) {
+        std::string text;
+        for (std::size_t n = next() % 24; n > 0; --n) text += alphabet[next() % alphabet.size()];
+        const double v = leadingNumber(text);
+        EXPECT_FALSE(std::isnan(v)) << text;
+
+        double x;
+        std::uint64_t bits = next();
+        std::memcpy(&x, &bits, sizeof x);
+        if (!std::isfinite(x)) continue;
+        const std::string g = generalText(x);
+        auto back = strictNumber(g);
+        ASSERT_TRUE(back) << g;
+        EXPECT_NEAR(*back, x, std::abs(x) * 1e-14) << g;
+        EXPECT_EQ(leadingNumber(g), *back) << g;  // a shown result reads back as itself
+        for (int places : {0, 1, 2, 3}) {
+            const std::string f = fixedText(g, places);
+            const bool minusZero = !f.empty() && f[0] == '-' && f.find_first_not_of("-0.") == std::string::npos;
+            EXPECT_FALSE(minusZero) << f;
+            EXPECT_EQ(f.find_first_not_of("-0123456789."), std::string::npos) << f;
+        }
+    }
 }
