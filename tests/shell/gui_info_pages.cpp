@@ -19,22 +19,6 @@ using hanhai::shell::showReferencePage;
 
 namespace {
 
-void moveOver(QWidget *w, QPoint at = QPoint(5, 5)) {
-    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// Moves over the window at a point where no child stands.
-void moveOverBackground(QWidget *window) {
-    for (int y = window->height() - 4; y > 0; y -= 7)
-        for (int x = 4; x < window->width(); x += 9)
-            if (!window->childAt(x, y)) {
-                moveOver(window, QPoint(x, y));
-                return;
-            }
-    QFAIL("no background to move over");
-}
-
 bool topToBottom(const QWidget *a, const QWidget *b) {
     const QPoint pa = a->mapTo(a->window(), QPoint()), pb = b->mapTo(b->window(), QPoint());
     return pa.y() != pb.y() ? pa.y() < pb.y() : pa.x() < pb.x();

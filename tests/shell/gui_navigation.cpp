@@ -14,22 +14,6 @@ using namespace guitest;
 
 namespace {
 
-void moveOver(QWidget *w, QPoint at = QPoint(5, 5)) {
-    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
-
-// Moves over the window at a point where no child stands.
-void moveOverBackground(QWidget *window) {
-    for (int y = window->height() - 4; y > 0; y -= 7)
-        for (int x = 4; x < window->width(); x += 9)
-            if (!window->childAt(x, y)) {
-                moveOver(window, QPoint(x, y));
-                return;
-            }
-    QFAIL("no background to move over");
-}
-
 bool isHighlighted(QLabel *l) { return l->font().bold() && l->palette().color(QPalette::WindowText) == QColor(255, 0, 0); }
 
 QLabel *label(QWidget *w, const char *name) { return control<QLabel>(w, QString::fromUtf8(name)); }

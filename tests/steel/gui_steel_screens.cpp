@@ -18,19 +18,6 @@ QWidget *openWeightScreen(const QString &button, const QString &name) {
     return window(name);
 }
 
-// Picks a list entry the way the user does: opens the list and clicks the row.
-void pick(QWidget *w, const QString &combo, const QString &entry) {
-    auto *box = control<QComboBox>(w, combo);
-    const int row = box->findText(entry, Qt::MatchExactly);
-    QVERIFY2(row >= 0, qPrintable(entry));
-    box->showPopup();
-    QAbstractItemView *view = box->view();
-    view->scrollTo(view->model()->index(row, 0));
-    const QRect r = view->visualRect(view->model()->index(row, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-    settle();
-}
-
 // Types a text into an editable drop-down, as the user does.
 void typeInto(QWidget *w, const QString &combo, const QString &text) {
     auto *box = control<QComboBox>(w, combo);
@@ -39,7 +26,6 @@ void typeInto(QWidget *w, const QString &combo, const QString &text) {
     typeText(box->lineEdit(), text);
 }
 
-QString comboText(QWidget *w, const QString &combo) { return control<QComboBox>(w, combo)->currentText(); }
 
 }  // namespace
 

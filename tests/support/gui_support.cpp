@@ -1,6 +1,9 @@
 #include "support/gui_support.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QInputMethodEvent>
+#include <QMouseEvent>
 #include <QLabel>
 
 namespace guitest {
@@ -64,6 +67,40 @@ void type(QWidget *window, const QString &field, const QString &text) {
 void click(QWidget *window, const QString &name) {
     if (auto *w = control<QWidget>(window, name)) QTest::mouseClick(w, Qt::LeftButton);
     settle();
+}
+
+void pick(QWidget *window, const QString &combo, const QString &entry) {
+    auto *box = control<QComboBox>(window, combo);
+    const int row = box ? box->findText(entry, Qt::MatchExactly) : -1;
+    if (row < 0) {
+        QFAIL(qPrintable(QStringLiteral("no entry ") + entry));
+    }
+    box->showPopup();
+    QAbstractItemView *view = box->view();
+    const QModelIndex index = view->model()->index(row, 0);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, view->visualRect(index).center());
+    settle();
+}
+
+QString comboText(QWidget *window, const QString &combo) {
+    auto *box = control<QComboBox>(window, combo);
+    return box ? box->currentText() : QStringLiteral("<missing>");
+}
+
+void moveOver(QWidget *w, QPoint at) {
+    QMouseEvent e(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+void moveOverBackground(QWidget *window) {
+    for (int y = window->height() - 4; y > 0; y -= 7)
+        for (int x = 4; x < window->width(); x += 9)
+            if (!window->childAt(x, y)) {
+                moveOver(window, QPoint(x, y));
+                return;
+            }
+    QFAIL("no background to move over");
 }
 
 Messages::Messages() {

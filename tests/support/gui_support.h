@@ -37,6 +37,14 @@ void type(QWidget *window, const QString &field, const QString &text);
 // Clicks a button, an option or a link label in the middle.
 void click(QWidget *window, const QString &name);
 
+// Picks a drop-down entry the way the user does: opens the list and clicks the row.
+void pick(QWidget *window, const QString &combo, const QString &entry);
+QString comboText(QWidget *window, const QString &combo);
+
+// Mouse movement over a control, and over a window where no child stands.
+void moveOver(QWidget *w, QPoint at = QPoint(5, 5));
+void moveOverBackground(QWidget *window);
+
 // Records every message the screens show while it lives, instead of showing a box.
 class Messages {
 public:

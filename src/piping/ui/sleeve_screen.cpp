@@ -61,11 +61,7 @@ public:
         frame_->setVisible(false);
         root->addStretch(1);
 
-        auto *bottom = new QHBoxLayout;
-        bottom->addWidget(makeBackButton(QStringLiteral("Command4")));
-        bottom->addStretch(1);
-        bottom->addWidget(makeExitButton(QStringLiteral("Command3")));
-        root->addLayout(bottom);
+        root->addLayout(makeBackAndExitRow(QStringLiteral("Command4"), QStringLiteral("Command3")));
         setFirstField(bore_);
         frame_->setVisible(true);  // sized with the frame in place, then hidden until needed
         fixSize();
@@ -74,18 +70,9 @@ public:
 
 private:
     QComboBox *dropDown(const QString &name, const QString &prompt, std::string_view Sleeve::*column) {
-        auto *box = new QComboBox(this);
-        box->setObjectName(name);
-        box->setFont(look::song(14.25));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);
-        for (const Sleeve &s : sleeveTable()) box->addItem(text(s.*column));
-        box->setCurrentIndex(-1);
-        box->setEditText(prompt);
-        box->setMaxVisibleItems(13);
-        look::pointingHand(box);
-        return box;
+        QStringList items;
+        for (const Sleeve &s : sleeveTable()) items << text(s.*column);
+        return look::dropDown(this, name, look::song(14.25), items, prompt);
     }
 
     // Shows the chosen row in both drop-downs and the five outputs; nothing for no row.

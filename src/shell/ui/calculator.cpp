@@ -99,17 +99,7 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
     int row = 0, unitIndex = 0;
     for (const ChoiceField &c : spec_.choices) {
         form->addWidget(inputCaption(this, c.caption), row++, 0, 1, 3);
-        auto *box = new QComboBox(this);
-        box->setObjectName(c.control);
-        box->setFont(look::song(12));
-        box->setEditable(true);
-        box->setInsertPolicy(QComboBox::NoInsert);
-        box->setCompleter(nullptr);  // a typed size is looked up as typed, never completed
-        box->addItems(c.items);
-        box->setCurrentIndex(-1);
-        box->setEditText(c.prompt);
-        box->setMaxVisibleItems(15);
-        look::pointingHand(box);
+        QComboBox *box = look::dropDown(this, c.control, look::song(12), c.items, c.prompt);
         form->addWidget(box, row++, 0, 1, 3);
         choices_.push_back(box);
     }
@@ -165,13 +155,9 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
     right->addWidget(places_);
     right->addStretch(1);
 
-    auto *bottom = new QHBoxLayout;
-    QPushButton *back = makeBackButton(QStringLiteral("Command6"));
-    QPushButton *exit = makeExitButton(QStringLiteral("Command7"));
-    bottom->addWidget(back);
-    bottom->addStretch(1);
-    bottom->addWidget(exit);
-    root->addLayout(bottom);
+    root->addLayout(makeBackAndExitRow(QStringLiteral("Command6"), QStringLiteral("Command7")));
+    auto *back = findChild<QPushButton *>(QStringLiteral("Command6"));
+    auto *exit = findChild<QPushButton *>(QStringLiteral("Command7"));
 
     // Tab order: inputs in screen order, calculate, clear, results, options, back, exit.
     QList<QWidget *> chain;

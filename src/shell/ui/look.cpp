@@ -1,5 +1,6 @@
 #include "shell/ui/look.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -71,6 +72,22 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
                          .arg(background.name(), background.darker(115).name()));
     pointingHand(b);
     return b;
+}
+
+QComboBox *dropDown(QWidget *parent, const QString &name, const QFont &font, const QStringList &items,
+                    const QString &prompt) {
+    auto *box = new QComboBox(parent);
+    box->setObjectName(name);
+    box->setFont(font);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setCompleter(nullptr);
+    box->addItems(items);
+    box->setCurrentIndex(-1);
+    box->setEditText(prompt);
+    box->setMaxVisibleItems(15);
+    pointingHand(box);
+    return box;
 }
 
 void markRecommended(QLineEdit *field) {

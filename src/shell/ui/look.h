@@ -7,6 +7,7 @@
 #include <QString>
 
 class QWidget;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +47,11 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
 QLineEdit *field(QWidget *parent, const QString &name, const QFont &font);
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
                     const QColor &background, const QFont &font);
+
+// An editable drop-down holding `items`, showing `prompt` until an entry is picked. Typed text
+// is taken as typed: never completed from the list, never added to it.
+QComboBox *dropDown(QWidget *parent, const QString &name, const QFont &font, const QStringList &items,
+                    const QString &prompt);
 
 // Shows a red, centred design text (a recommended value or a quantity).
 void markRecommended(QLineEdit *field);

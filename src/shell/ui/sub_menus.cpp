@@ -279,11 +279,7 @@ public:
         if (!secondNote.isEmpty()) addNote(QStringLiteral("Frame3"), secondNote.join(QLatin1Char('\n')));
         root->addStretch(1);
 
-        auto *bottom = new QHBoxLayout;
-        bottom->addWidget(makeBackButton(QStringLiteral("Command4")));
-        bottom->addStretch(1);
-        bottom->addWidget(makeExitButton(QStringLiteral("Command3")));
-        root->addLayout(bottom);
+        root->addLayout(makeBackAndExitRow(QStringLiteral("Command4"), QStringLiteral("Command3")));
         fixSize();
     }
 };

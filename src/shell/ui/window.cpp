@@ -1,6 +1,7 @@
 #include "shell/ui/window.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPushButton>
@@ -44,6 +45,14 @@ QPushButton *ScreenWindow::makeExitButton(const QString &control) {
     b->setIconSize(QSize(28, 28));
     connect(b, &QPushButton::clicked, this, [] { exitProgram(); });
     return b;
+}
+
+QHBoxLayout *ScreenWindow::makeBackAndExitRow(const QString &back, const QString &exit) {
+    auto *row = new QHBoxLayout;
+    row->addWidget(makeBackButton(back));
+    row->addStretch(1);
+    row->addWidget(makeExitButton(exit));
+    return row;
 }
 
 void ScreenWindow::message(const QString &text) { showMessage(this, text); }

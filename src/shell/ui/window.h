@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QWidget>
 
+class QHBoxLayout;
 class QPushButton;
 
 namespace hanhai::shell {
@@ -26,6 +27,8 @@ public:
     QPushButton *makeBackButton(const QString &control);
     // The exit button: it ends the program.
     QPushButton *makeExitButton(const QString &control);
+    // The bottom row: the back button on the left, the exit button on the right.
+    QHBoxLayout *makeBackAndExitRow(const QString &back, const QString &exit);
 
     void setDefaultButton(QPushButton *button) { defaultButton_ = button; }
     void setFirstField(QWidget *field) { firstField_ = field; }
