@@ -200,6 +200,19 @@ private slots:
         QVERIFY(messages.texts.isEmpty());
     }
 
+    void tabRunsThroughInputsButtonsAndResults() {
+        QWidget *w = openVolumeScreen(QStringLiteral("圆筒体积计算"));
+        QStringList order;
+        QWidget *f = w->focusWidget();
+        for (int i = 0; i < 7 && f; ++i) {
+            order << f->objectName();
+            QTest::keyClick(f, Qt::Key_Tab);
+            f = w->focusWidget();
+        }
+        QCOMPARE(order.mid(0, 6), (QStringList{"Text1", "Text2", "Text3", "Command2", "Command1", "Text4"}));
+        QVERIFY(order[6].startsWith(QStringLiteral("Option")));  // then the decimal places
+    }
+
     void clearKeepsTheOptionAndReopeningRestoresTheDesign() {
         QWidget *w = openVolumeScreen(QStringLiteral("圆台体积计算"));
         fill(w, {"1000", "500", "1000"});
