@@ -6,7 +6,7 @@
 
 namespace hanhai::geometry {
 
-using shell::CalculatorSpec;
+using shell::CalculatorDesign;
 using shell::Inputs;
 using shell::NumberField;
 
@@ -14,10 +14,10 @@ namespace {
 
 const QString kMm = QStringLiteral("mm");
 
-CalculatorSpec volumeScreen(const QString &name, const QString &title, std::vector<NumberField> inputs,
+CalculatorDesign volumeScreen(const QString &name, const QString &title, std::vector<NumberField> inputs,
                             const QString &message, std::function<shell::Outcome(const Inputs &)> compute,
                             shell::DrawingFn drawing) {
-    CalculatorSpec s;
+    CalculatorDesign s;
     s.name = s.caption = name;
     s.title = title;
     s.background = shell::look::kVolumeBackground;
@@ -35,20 +35,20 @@ CalculatorSpec volumeScreen(const QString &name, const QString &title, std::vect
 
 }  // namespace
 
-CalculatorSpec cylinderVolumeScreen() {
+CalculatorDesign cylinderVolumeScreen() {
     return volumeScreen(QStringLiteral("圆柱体体积计算"), QStringLiteral("圆柱体体积计算"),
                         {{"Text1", "D--直径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("输入的半径R有误"),
                         [](const Inputs &in) { return cylinderVolume(in.numbers[0], in.numbers[1]); }, drawCylinder);
 }
 
-CalculatorSpec coneVolumeScreen() {
+CalculatorDesign coneVolumeScreen() {
     return volumeScreen(QStringLiteral("圆锥体体积计算"), QStringLiteral("圆锥体体积计算"),
                         {{"Text1", "D--直径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("输入的半径R有误"),
                         [](const Inputs &in) { return coneVolume(in.numbers[0], in.numbers[1]); }, drawCone);
 }
 
-CalculatorSpec cuboidVolumeScreen() {
-    CalculatorSpec s = volumeScreen(
+CalculatorDesign cuboidVolumeScreen() {
+    CalculatorDesign s = volumeScreen(
         QStringLiteral("方形体计算"), QStringLiteral("方形体体积计算"),
         {{"Text1", "a--边长", kMm}, {"Text2", "b--边长", kMm}, {"Text3", "c--边长", kMm}},
         QStringLiteral("输入的数据有误"),
@@ -58,7 +58,7 @@ CalculatorSpec cuboidVolumeScreen() {
     return s;
 }
 
-CalculatorSpec tubeVolumeScreen() {
+CalculatorDesign tubeVolumeScreen() {
     return volumeScreen(QStringLiteral("圆筒体积计算"), QStringLiteral("圆筒体积计算"),
                         {{"Text1", "D--外直径", kMm}, {"Text2", "d--内直径", kMm}, {"Text3", "H--高度", kMm}},
                         QStringLiteral("输入的数据有误"),
@@ -66,19 +66,19 @@ CalculatorSpec tubeVolumeScreen() {
                         drawTube);
 }
 
-CalculatorSpec torusVolumeScreen() {
+CalculatorDesign torusVolumeScreen() {
     return volumeScreen(QStringLiteral("圆环体积计算"), QStringLiteral("圆环体积计算"),
                         {{"Text1", "R--外半径", kMm}, {"Text2", "r--内半径", kMm}}, QStringLiteral("输入的数据有误"),
                         [](const Inputs &in) { return torusVolume(in.numbers[0], in.numbers[1]); }, drawTorus);
 }
 
-CalculatorSpec sphereVolumeScreen() {
+CalculatorDesign sphereVolumeScreen() {
     return volumeScreen(QStringLiteral("球体体积计算"), QStringLiteral("球体体积计算"), {{"Text1", "D--直径", kMm}},
                         QStringLiteral("输入的直径D有误"),
                         [](const Inputs &in) { return sphereVolume(in.numbers[0]); }, drawSphere);
 }
 
-CalculatorSpec frustumVolumeScreen() {
+CalculatorDesign frustumVolumeScreen() {
     return volumeScreen(QStringLiteral("圆台体积计算"), QStringLiteral("圆台体积计算"),
                         {{"Text1", "D--大直径", kMm}, {"Text2", "d--小直径", kMm}, {"Text3", "H--高度", kMm}},
                         QStringLiteral("输入的数据有误"),
@@ -86,7 +86,7 @@ CalculatorSpec frustumVolumeScreen() {
                         drawFrustum);
 }
 
-CalculatorSpec capVolumeScreen() {
+CalculatorDesign capVolumeScreen() {
     return volumeScreen(QStringLiteral("球冠体积计算"), QStringLiteral("球冠体积计算"),
                         {{"Text1", "A--下半径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("输入的下半径A有误"),
                         [](const Inputs &in) { return capVolume(in.numbers[0], in.numbers[1]); }, drawCap);

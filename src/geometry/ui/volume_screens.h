@@ -5,13 +5,13 @@
 
 namespace hanhai::geometry {
 
-shell::CalculatorSpec cylinderVolumeScreen();
-shell::CalculatorSpec coneVolumeScreen();
-shell::CalculatorSpec cuboidVolumeScreen();
-shell::CalculatorSpec tubeVolumeScreen();
-shell::CalculatorSpec torusVolumeScreen();
-shell::CalculatorSpec sphereVolumeScreen();
-shell::CalculatorSpec frustumVolumeScreen();
-shell::CalculatorSpec capVolumeScreen();
+shell::CalculatorDesign cylinderVolumeScreen();
+shell::CalculatorDesign coneVolumeScreen();
+shell::CalculatorDesign cuboidVolumeScreen();
+shell::CalculatorDesign tubeVolumeScreen();
+shell::CalculatorDesign torusVolumeScreen();
+shell::CalculatorDesign sphereVolumeScreen();
+shell::CalculatorDesign frustumVolumeScreen();
+shell::CalculatorDesign capVolumeScreen();
 
 }  // namespace hanhai::geometry

@@ -6,7 +6,7 @@
 
 namespace hanhai::geometry {
 
-using shell::CalculatorSpec;
+using shell::CalculatorDesign;
 using shell::Inputs;
 using shell::NumberField;
 
@@ -17,10 +17,10 @@ const QString kKg = QStringLiteral("kg");
 const QString kDataMessage = QStringLiteral("输入的数据有误");
 
 // One piece's weight in "重  量", blank on failure, four options.
-CalculatorSpec weightScreen(const QString &name, const QString &title, std::vector<NumberField> inputs,
+CalculatorDesign weightScreen(const QString &name, const QString &title, std::vector<NumberField> inputs,
                             const QString &result, const QString &message,
                             std::function<shell::Outcome(const Inputs &)> compute, shell::DrawingFn drawing) {
-    CalculatorSpec s;
+    CalculatorDesign s;
     s.name = name;
     s.caption = s.title = title;
     s.background = shell::look::kWeightBackground;
@@ -38,8 +38,8 @@ CalculatorSpec weightScreen(const QString &name, const QString &title, std::vect
 
 }  // namespace
 
-CalculatorSpec cylinderWeightScreen() {
-    CalculatorSpec s = weightScreen(
+CalculatorDesign cylinderWeightScreen() {
+    CalculatorDesign s = weightScreen(
         QStringLiteral("圆柱体重量计算"), QStringLiteral("圆柱体重量计算"), {{"Text1", "D--直径", kMm}, {"Text2", "H--高度", kMm}},
         QString(), QStringLiteral("未输入直径值D，或输入值有误"),
         [](const Inputs &in) { return cylinderWeight(in.numbers[0], in.numbers[1]); }, drawCylinder);
@@ -49,7 +49,7 @@ CalculatorSpec cylinderWeightScreen() {
     return s;
 }
 
-CalculatorSpec tubeWeightScreen() {
+CalculatorDesign tubeWeightScreen() {
     return weightScreen(QStringLiteral("圆筒重量计算"), QStringLiteral("管子重量计算"),
                         {{"Text1", "D--外直径", kMm}, {"Text2", "d--内直径", kMm}, {"Text3", "H--高度", kMm}},
                         QStringLiteral("Text4"), kDataMessage,
@@ -57,7 +57,7 @@ CalculatorSpec tubeWeightScreen() {
                         drawTube);
 }
 
-CalculatorSpec frustumWeightScreen() {
+CalculatorDesign frustumWeightScreen() {
     return weightScreen(QStringLiteral("圆台重量计算"), QStringLiteral("圆台重量计算"),
                         {{"Text1", "D--大直径", kMm}, {"Text2", "d--小直径", kMm}, {"Text3", "H--高度", kMm}},
                         QStringLiteral("Text4"), kDataMessage,
@@ -65,13 +65,13 @@ CalculatorSpec frustumWeightScreen() {
                         drawFrustum);
 }
 
-CalculatorSpec sphereWeightScreen() {
+CalculatorDesign sphereWeightScreen() {
     return weightScreen(QStringLiteral("球体重量计算"), QStringLiteral("球体重量计算"), {{"Text1", "D--直径", kMm}},
                         QStringLiteral("Text3"), QStringLiteral("输入的直径D有误"),
                         [](const Inputs &in) { return sphereWeight(in.numbers[0]); }, drawSphere);
 }
 
-CalculatorSpec capWeightScreen() {
+CalculatorDesign capWeightScreen() {
     return weightScreen(QStringLiteral("球冠重量计算"), QStringLiteral("球冠重量计算"),
                         {{"Text1", "A--下半径", kMm}, {"Text2", "H--高度", kMm}}, QStringLiteral("Text3"),
                         QStringLiteral("输入的下半径A有误"),

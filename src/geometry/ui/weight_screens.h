@@ -5,10 +5,10 @@
 
 namespace hanhai::geometry {
 
-shell::CalculatorSpec cylinderWeightScreen();
-shell::CalculatorSpec tubeWeightScreen();
-shell::CalculatorSpec frustumWeightScreen();
-shell::CalculatorSpec sphereWeightScreen();
-shell::CalculatorSpec capWeightScreen();
+shell::CalculatorDesign cylinderWeightScreen();
+shell::CalculatorDesign tubeWeightScreen();
+shell::CalculatorDesign frustumWeightScreen();
+shell::CalculatorDesign sphereWeightScreen();
+shell::CalculatorDesign capWeightScreen();
 
 }  // namespace hanhai::geometry

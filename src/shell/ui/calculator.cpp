@@ -42,13 +42,13 @@ QString toQt(const std::string &s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
-    : ScreenWindow(spec.name, spec.caption, spec.background), spec_(std::move(spec)) {
+CalculatorWindow::CalculatorWindow(CalculatorDesign design)
+    : ScreenWindow(design.name, design.caption, design.background), design_(std::move(design)) {
     auto *root = new QVBoxLayout(this);
     root->setContentsMargins(18, 12, 18, 14);
     root->setSpacing(10);
 
-    QLabel *title = look::label(this, QStringLiteral("Label1"), spec_.title, look::xinwei(21.75, true));
+    QLabel *title = look::label(this, QStringLiteral("Label1"), design_.title, look::xinwei(21.75, true));
     title->setAlignment(Qt::AlignCenter);
     root->addWidget(title);
 
@@ -57,22 +57,22 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
     root->addLayout(body, 1);
 
     // Left: the drawing and the note.
-    if (spec_.drawing || !spec_.notes.isEmpty()) {
+    if (design_.drawing || !design_.notes.isEmpty()) {
         auto *left = new QVBoxLayout;
-        if (spec_.drawing) {
+        if (design_.drawing) {
             auto *frame = new QGroupBox(QStringLiteral("图形"), this);
             frame->setObjectName(QStringLiteral("Frame1"));
             frame->setFont(look::song(10.5));
             auto *fl = new QVBoxLayout(frame);
-            fl->addWidget(new DrawingView(spec_.drawing, frame));
+            fl->addWidget(new DrawingView(design_.drawing, frame));
             left->addWidget(frame, 1);
         }
-        if (!spec_.notes.isEmpty()) {
+        if (!design_.notes.isEmpty()) {
             auto *note = new QGroupBox(QStringLiteral("说明"), this);
             note->setObjectName(QStringLiteral("Frame2"));
             note->setFont(look::song(10.5));
             auto *nl = new QVBoxLayout(note);
-            QLabel *text = look::label(note, QStringLiteral("Label7"), spec_.notes.join(QLatin1Char('\n')),
+            QLabel *text = look::label(note, QStringLiteral("Label7"), design_.notes.join(QLatin1Char('\n')),
                                        look::song(10.5));
             text->setWordWrap(true);
             nl->addWidget(text);
@@ -84,10 +84,10 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
 
     // Right: the fields, the buttons, the results and the decimal places.
     // Long forms pack their rows closer, so that the window keeps its usual height.
-    const bool compact = spec_.choices.size() * 2 + spec_.inputs.size() + (spec_.quantity ? 1 : 0) > 6;
+    const bool compact = design_.choices.size() * 2 + design_.inputs.size() + (design_.quantity ? 1 : 0) > 6;
     auto *right = new QVBoxLayout;
     right->setSpacing(compact ? 6 : 10);
-    const bool alone = !spec_.drawing && spec_.notes.isEmpty();
+    const bool alone = !design_.drawing && design_.notes.isEmpty();
     if (alone) body->addStretch(1);
     body->addLayout(right, 0);
     if (alone) body->addStretch(1);
@@ -97,7 +97,7 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
     form->setVerticalSpacing(compact ? 4 : 9);
     right->addLayout(form);
     int row = 0, unitIndex = 0;
-    for (const ChoiceField &c : spec_.choices) {
+    for (const ChoiceField &c : design_.choices) {
         form->addWidget(inputCaption(this, c.caption), row++, 0, 1, 3);
         QComboBox *box = look::dropDown(this, c.control, look::song(12), c.items, c.prompt);
         form->addWidget(box, row++, 0, 1, 3);
@@ -116,14 +116,14 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
         ++row;
         return e;
     };
-    for (const NumberField &f : spec_.inputs) inputs_.push_back(addInput(f));
-    if (spec_.quantity) quantity_ = addInput(*spec_.quantity);
+    for (const NumberField &f : design_.inputs) inputs_.push_back(addInput(f));
+    if (design_.quantity) quantity_ = addInput(*design_.quantity);
 
     auto *buttons = new QHBoxLayout;
     QPushButton *calc = look::button(this, QStringLiteral("Command2"), QStringLiteral("计算结果"),
                                      look::kCalculateColour, look::song(12));
     QPushButton *clearButton =
-        look::button(this, QStringLiteral("Command1"), spec_.clearCaption, look::kCalculateColour, look::song(12));
+        look::button(this, QStringLiteral("Command1"), design_.clearCaption, look::kCalculateColour, look::song(12));
     buttons->addWidget(calc);
     buttons->addWidget(clearButton);
     right->addLayout(buttons);
@@ -131,15 +131,15 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
     connect(calc, &QPushButton::clicked, this, &CalculatorWindow::calculate);
     connect(clearButton, &QPushButton::clicked, this, &CalculatorWindow::clear);
 
-    if (!spec_.resultHeading.isEmpty()) {
-        QLabel *h = look::label(this, QString(), spec_.resultHeading, look::song(15, true));
+    if (!design_.resultHeading.isEmpty()) {
+        QLabel *h = look::label(this, QString(), design_.resultHeading, look::song(15, true));
         right->addWidget(h);
     }
     auto *resultGrid = new QGridLayout;
     resultGrid->setHorizontalSpacing(8);
     right->addLayout(resultGrid);
     int resultRow = 0;
-    for (const ResultField &r : spec_.results) {
+    for (const ResultField &r : design_.results) {
         resultGrid->addWidget(look::label(this, QString(), r.caption, look::song(15, true)), resultRow, 0);
         QLineEdit *e = look::field(this, r.control, look::song(15));
         e->setFixedWidth(170);
@@ -149,8 +149,8 @@ CalculatorWindow::CalculatorWindow(CalculatorSpec spec)
         ++resultRow;
     }
 
-    places_ = new PlacesGroup(spec_.options, spec_.start, QStringLiteral("计算结果数据小数位数"), this,
-                              spec_.optionControls);
+    places_ = new PlacesGroup(design_.options, design_.start, QStringLiteral("计算结果数据小数位数"), this,
+                              design_.optionControls);
     connect(places_, &PlacesGroup::chosen, this, &CalculatorWindow::optionChosen);
     right->addWidget(places_);
     right->addStretch(1);
@@ -186,16 +186,16 @@ void CalculatorWindow::optionChosen() { run(false); }
 
 void CalculatorWindow::clear() {
     for (std::size_t i = 0; i < inputs_.size(); ++i)
-        if (spec_.inputs[i].start.isEmpty()) inputs_[i]->clear();
+        if (design_.inputs[i].start.isEmpty()) inputs_[i]->clear();
     for (QLineEdit *e : results_) e->clear();
 }
 
 void CalculatorWindow::run(bool fromCalculate) {
-    Outcome out = spec_.compute(read());
+    Outcome out = design_.compute(read());
     for (const QString &notice : out.notices) message(notice);
     if (!out.value) {
         kept_.clear();
-        if (fromCalculate) message(spec_.inputMessage);
+        if (fromCalculate) message(design_.inputMessage);
         writeFailure(fromCalculate);
         return;
     }
@@ -220,7 +220,7 @@ bool CalculatorWindow::writeResults(const std::string &kept) {
 }
 
 void CalculatorWindow::writeFailure(bool fromCalculate) {
-    switch (spec_.failure) {
+    switch (design_.failure) {
     case Failure::Blank:
         for (QLineEdit *e : results_) e->clear();
         break;

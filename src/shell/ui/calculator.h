@@ -68,7 +68,7 @@ enum class Failure {
     HoldButUnroundedSingle,
 };
 
-struct CalculatorSpec {
+struct CalculatorDesign {
     QString name;     // screen name and object name
     QString caption;  // window title
     QString title;    // Label1
@@ -97,7 +97,7 @@ struct CalculatorSpec {
 class CalculatorWindow : public ScreenWindow {
     Q_OBJECT
 public:
-    explicit CalculatorWindow(CalculatorSpec spec);
+    explicit CalculatorWindow(CalculatorDesign design);
 
 private:
     void calculate();          // Command2
@@ -108,7 +108,7 @@ private:
     bool writeResults(const std::string &kept);  // false when a shown value would not be finite
     void writeFailure(bool fromCalculate);
 
-    CalculatorSpec spec_;
+    CalculatorDesign design_;
     std::vector<QComboBox *> choices_;
     std::vector<QLineEdit *> inputs_;
     QLineEdit *quantity_ = nullptr;
@@ -118,9 +118,9 @@ private:
 };
 
 // Adapts a screen's table to the screen table's window makers.
-template <CalculatorSpec (*Spec)()>
+template <CalculatorDesign (*Design)()>
 QWidget *makeCalculator() {
-    return new CalculatorWindow(Spec());
+    return new CalculatorWindow(Design());
 }
 
 }  // namespace hanhai::shell

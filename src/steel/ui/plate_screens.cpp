@@ -7,7 +7,7 @@
 
 namespace hanhai::steel {
 
-using shell::CalculatorSpec;
+using shell::CalculatorDesign;
 using shell::Inputs;
 using shell::NumberField;
 using shell::ResultField;
@@ -20,8 +20,8 @@ const QString kDensity = QStringLiteral("钢的密度为7.85*10**3  kg/m**3");
 
 // A weight screen with a count: single and total weight, three options starting at two
 // decimals, results kept on failure.
-CalculatorSpec countedWeightScreen(const QString &name, const QString &title) {
-    CalculatorSpec s;
+CalculatorDesign countedWeightScreen(const QString &name, const QString &title) {
+    CalculatorDesign s;
     s.name = s.caption = name;
     s.title = title;
     s.background = shell::look::kWeightBackground;
@@ -31,9 +31,9 @@ CalculatorSpec countedWeightScreen(const QString &name, const QString &title) {
     return s;
 }
 
-CalculatorSpec plateScreen(const QString &name, std::vector<NumberField> inputs, const QString &count,
+CalculatorDesign plateScreen(const QString &name, std::vector<NumberField> inputs, const QString &count,
                            const QString &single, const QString &total) {
-    CalculatorSpec s = countedWeightScreen(name, name);
+    CalculatorDesign s = countedWeightScreen(name, name);
     s.inputs = std::move(inputs);
     s.quantity = NumberField{count, QStringLiteral("n--数量"), QStringLiteral("块"), QStringLiteral("1")};
     s.resultHeading = QStringLiteral("重  量");
@@ -46,8 +46,8 @@ std::string choice(const Inputs &in, std::size_t i) { return in.choices.at(i); }
 
 }  // namespace
 
-CalculatorSpec plainPlateScreen() {
-    CalculatorSpec s = plateScreen(QStringLiteral("普通钢板重量计算"),
+CalculatorDesign plainPlateScreen() {
+    CalculatorDesign s = plateScreen(QStringLiteral("普通钢板重量计算"),
                                    {{"Text1", "a--边长", kMm}, {"Text2", "b--边长", kMm}, {"Text3", "c--厚度", kMm}},
                                    QStringLiteral("Text6"), QStringLiteral("Text4"), QStringLiteral("Text5"));
     s.inputMessage = QStringLiteral("输入的边长a或b有误");
@@ -56,8 +56,8 @@ CalculatorSpec plainPlateScreen() {
     return s;
 }
 
-CalculatorSpec webPlateScreen() {
-    CalculatorSpec s = plateScreen(QStringLiteral("腹板重量计算"),
+CalculatorDesign webPlateScreen() {
+    CalculatorDesign s = plateScreen(QStringLiteral("腹板重量计算"),
                                    {{"Text1", "a--上底边", kMm},
                                     {"Text2", "b--下底边", kMm},
                                     {"Text4", "H2--短高", kMm},
@@ -84,8 +84,8 @@ CalculatorSpec webPlateScreen() {
     return s;
 }
 
-CalculatorSpec trianglePlateScreen() {
-    CalculatorSpec s = plateScreen(
+CalculatorDesign trianglePlateScreen() {
+    CalculatorDesign s = plateScreen(
         QStringLiteral("直角三角板重量计算"),
         {{"Text1", "a--边长", kMm}, {"Text2", "b--边长", kMm}, {"Text7", "R--圆角", kMm}, {"Text3", "t--厚度", kMm}},
         QStringLiteral("Text5"), QStringLiteral("Text4"), QStringLiteral("Text6"));
@@ -98,8 +98,8 @@ CalculatorSpec trianglePlateScreen() {
     return s;
 }
 
-CalculatorSpec ductScreen() {
-    CalculatorSpec s = plateScreen(
+CalculatorDesign ductScreen() {
+    CalculatorDesign s = plateScreen(
         QStringLiteral("矩形风道重量计算"),
         {{"Text1", "W--宽度", kMm}, {"Text2", "H--高度", kMm}, {"Text7", "L--长度", kMm}, {"Text3", "t--厚度", kMm}},
         QStringLiteral("Text5"), QStringLiteral("Text4"), QStringLiteral("Text6"));
@@ -112,8 +112,8 @@ CalculatorSpec ductScreen() {
     return s;
 }
 
-CalculatorSpec checkeredPlateScreen() {
-    CalculatorSpec s = countedWeightScreen(QStringLiteral("花钢板重量计算"), QStringLiteral("花钢板重量计算"));
+CalculatorDesign checkeredPlateScreen() {
+    CalculatorDesign s = countedWeightScreen(QStringLiteral("花钢板重量计算"), QStringLiteral("花钢板重量计算"));
     auto list = [](std::span<const std::string_view> texts) {
         QStringList out;
         for (std::string_view t : texts) out << QString::fromUtf8(t.data(), qsizetype(t.size()));

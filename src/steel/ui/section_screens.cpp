@@ -6,7 +6,7 @@
 
 namespace hanhai::steel {
 
-using shell::CalculatorSpec;
+using shell::CalculatorDesign;
 using shell::Inputs;
 using shell::NumberField;
 
@@ -21,8 +21,8 @@ struct Section {
     const char *length = "Text2", *count = "Text1", *single = "Text3", *total = "Text4";
 };
 
-CalculatorSpec sectionScreen(const Section &sec, QStringList notes) {
-    CalculatorSpec s;
+CalculatorDesign sectionScreen(const Section &sec, QStringList notes) {
+    CalculatorDesign s;
     s.name = s.caption = QString::fromUtf8(sec.name);
     s.title = QString::fromUtf8(sec.title);
     s.background = shell::look::kWeightBackground;
@@ -49,32 +49,32 @@ const QString kTypeAndLength = QStringLiteral("2、只需要输入型号，及�
 
 }  // namespace
 
-CalculatorSpec channelScreen() {
+CalculatorDesign channelScreen() {
     return sectionScreen({"槽钢重量计算", "热扎槽钢重量计算", "槽钢尺寸型式：[ H×B×D", "请选择槽钢的尺寸", "请先选择槽钢的型号",
                           channelCatalogue, drawChannel},
                          {QStringLiteral("1、程序中理论重量及参考数值（摘自GB707-88）"), kTypeAndLength});
 }
 
-CalculatorSpec iBeamScreen() {
+CalculatorDesign iBeamScreen() {
     return sectionScreen({"工字钢重量计算", "热扎工字钢重量计算", "工字钢尺寸型式：工H×B×D", "请选择工字钢的尺寸",
                           "请先选择工字钢的型号", iBeamCatalogue, drawIBeam},
                          {QStringLiteral("1、程序中理论重量及参考数值（摘自GB706-88）"), kTypeAndLength});
 }
 
-CalculatorSpec equalAngleScreen() {
+CalculatorDesign equalAngleScreen() {
     Section sec{"等边角钢重量计算", "热扎等边角钢重量计算", "等边角钢尺寸型式：L b×b×d", "请选择等边角钢的尺寸",
                 "请先选择等边角钢的型号", equalAngleCatalogue, drawEqualAngle};
     sec.length = "Text3";
     sec.single = "Text4";
     sec.total = "Text2";
-    CalculatorSpec s = sectionScreen(
+    CalculatorDesign s = sectionScreen(
         sec, {QStringLiteral("1、程序中理论重量及参考数值（摘自GB9787-88）"),
               QStringLiteral("2、只需要输入边宽，边厚及长度，点击“计算结果    ”或按回车键及可得出重量")});
     s.optionControls = {QStringLiteral("Option4"), QStringLiteral("Option5"), QStringLiteral("Option6")};
     return s;
 }
 
-CalculatorSpec unequalAngleScreen() {
+CalculatorDesign unequalAngleScreen() {
     Section sec{"不等边角钢重量计算", "热扎不等边角钢重量计算", "不等边角钢尺寸型式：L B×b×d", "请选择不等边角钢的尺寸",
                 "请先选择不等边角钢的型号", unequalAngleCatalogue, drawUnequalAngle};
     sec.length = "Text4";
@@ -84,13 +84,13 @@ CalculatorSpec unequalAngleScreen() {
                                QStringLiteral("2、只需要输入长边宽度、短边宽度、边厚及长度      点击“计算结果”或按回车键及可得出重量")});
 }
 
-CalculatorSpec bulbFlatScreen() {
+CalculatorDesign bulbFlatScreen() {
     return sectionScreen({"球扁钢重量计算", "球扁钢重量计算", "球扁钢尺寸型式：HP a×s", "请选择球扁钢的尺寸", "请先选择球扁钢的型号",
                           bulbFlatCatalogue, drawBulbFlat},
                          {});
 }
 
-CalculatorSpec squareBarScreen() {
+CalculatorDesign squareBarScreen() {
     return sectionScreen({"方钢重量计算", "热扎方钢重量计算", "方钢尺寸型式：□A", "请选择方钢的尺寸", "请先选择方钢的型号",
                           squareBarCatalogue, drawSquareBar},
                          {QStringLiteral("1、只需要输入型号，及长度，点击“计算结果”及    可得出重量"),

@@ -5,16 +5,16 @@
 
 namespace hanhai::steel {
 
-shell::CalculatorSpec plainPlateScreen();
-shell::CalculatorSpec webPlateScreen();
-shell::CalculatorSpec trianglePlateScreen();
-shell::CalculatorSpec ductScreen();
-shell::CalculatorSpec checkeredPlateScreen();
-shell::CalculatorSpec channelScreen();
-shell::CalculatorSpec iBeamScreen();
-shell::CalculatorSpec equalAngleScreen();
-shell::CalculatorSpec unequalAngleScreen();
-shell::CalculatorSpec bulbFlatScreen();
-shell::CalculatorSpec squareBarScreen();
+shell::CalculatorDesign plainPlateScreen();
+shell::CalculatorDesign webPlateScreen();
+shell::CalculatorDesign trianglePlateScreen();
+shell::CalculatorDesign ductScreen();
+shell::CalculatorDesign checkeredPlateScreen();
+shell::CalculatorDesign channelScreen();
+shell::CalculatorDesign iBeamScreen();
+shell::CalculatorDesign equalAngleScreen();
+shell::CalculatorDesign unequalAngleScreen();
+shell::CalculatorDesign bulbFlatScreen();
+shell::CalculatorDesign squareBarScreen();
 
 }  // namespace hanhai::steel
