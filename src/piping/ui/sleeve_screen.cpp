@@ -20,7 +20,7 @@ namespace {
 
 namespace look = shell::look;
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+QString text(std::string_view s) { return QString::fromUtf8(s); }
 
 class SleeveScreen : public shell::ScreenWindow {
 public:

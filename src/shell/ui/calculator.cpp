@@ -194,7 +194,6 @@ void CalculatorWindow::run(bool fromCalculate) {
     Outcome out = design_.compute(read());
     for (const QString &notice : out.notices) message(notice);
     if (!out.value) {
-        kept_.clear();
         if (fromCalculate) message(design_.inputMessage);
         writeFailure(fromCalculate);
         return;
@@ -209,12 +208,10 @@ bool CalculatorWindow::writeResults(const std::string &kept) {
     if (quantity_) {
         auto w = weightTexts(kept, places, leadingNumber(quantity_->text().toStdString()));
         if (!w) return false;
-        kept_ = kept;
         results_[0]->setText(toQt(w->single));
         results_[1]->setText(toQt(w->total));
         return true;
     }
-    kept_ = kept;
     results_[0]->setText(toQt(displayText(kept, places)));
     return true;
 }

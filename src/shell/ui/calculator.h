@@ -103,6 +103,7 @@ private:
     void calculate();          // Command2
     void clear();              // Command1
     void optionChosen();       // the decimal-places group
+    // Computes the kept result from the fields as they stand (every click does) and shows it.
     void run(bool fromCalculate);
     Inputs read() const;
     bool writeResults(const std::string &kept);  // false when a shown value would not be finite
@@ -114,7 +115,6 @@ private:
     QLineEdit *quantity_ = nullptr;
     std::vector<QLineEdit *> results_;
     PlacesGroup *places_ = nullptr;
-    std::string kept_;  // the unrounded result as its general number text; empty: none
 };
 
 // Adapts a screen's table to the screen table's window makers.

@@ -116,7 +116,7 @@ CalculatorDesign checkeredPlateScreen() {
     CalculatorDesign s = countedWeightScreen(QStringLiteral("花钢板重量计算"), QStringLiteral("花钢板重量计算"));
     auto list = [](std::span<const std::string_view> texts) {
         QStringList out;
-        for (std::string_view t : texts) out << QString::fromUtf8(t.data(), qsizetype(t.size()));
+        for (std::string_view t : texts) out << QString::fromUtf8(t);
         return out;
     };
     s.choices = {{"Combo2", "花钢板的型状", "请选择花钢板的花纹型状", list(checkeredPatterns())},

@@ -28,7 +28,7 @@ CalculatorDesign sectionScreen(const Section &sec, QStringList notes) {
     s.background = shell::look::kWeightBackground;
     QStringList labels;
     for (const CatalogueRow &row : sec.catalogue())
-        labels << QString::fromUtf8(row.label.data(), qsizetype(row.label.size()));
+        labels << QString::fromUtf8(row.label);
     s.choices = {{QStringLiteral("Combo1"), QString::fromUtf8(sec.sizeCaption), QString::fromUtf8(sec.prompt), labels}};
     s.inputs = {{QString::fromUtf8(sec.length), QStringLiteral("L--长度"), QStringLiteral("mm")}};
     s.quantity = NumberField{QString::fromUtf8(sec.count), QStringLiteral("N--数量"), QStringLiteral("根"), QStringLiteral("1")};
