@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libegl-dev libxkbcommon-dev
   googletest libgtest-dev
+  libxlsxwriter-dev python3 python3-openpyxl
   fontconfig fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
 )
 

@@ -1,4 +1,5 @@
-// The program's entry point, for main() and for tests that drive the whole program.
+// The program's entry point, for main() and for tests that drive the whole program. It is
+// defined by the program's start-up (src/app), which alone knows every screen.
 #pragma once
 
 class QWidget;

@@ -2,6 +2,7 @@
 
 #include "geometry/core/volumes.h"
 #include "shell/core/numbers.h"
+#include "shell/core/units.h"
 
 using namespace hanhai::geometry;
 using hanhai::shell::generalText;

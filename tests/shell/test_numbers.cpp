@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "shell/core/numbers.h"
+#include "shell/core/units.h"
 
 using namespace hanhai::shell;
 

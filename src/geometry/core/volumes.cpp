@@ -1,13 +1,13 @@
 #include "geometry/core/volumes.h"
 
-#include "shell/core/numbers.h"
+#include "shell/core/units.h"
 
 namespace hanhai::geometry {
 
 using shell::kPi;
 
 namespace {
-constexpr double kMm3 = 1e-9;  // mm³ to m³
+constexpr double kMm3 = shell::kM3PerMm3;
 }
 
 // The order of the operations is part of the result: it fixes the last digits shown.

@@ -1,15 +1,15 @@
 #include "geometry/core/weights.h"
 
-#include "shell/core/numbers.h"
+#include "shell/core/units.h"
 
 namespace hanhai::geometry {
 
 using shell::kPi;
 
 namespace {
-constexpr double kMm3 = 1e-9;     // mm³ to m³
-constexpr double kSteel = 7.85;   // t/m³
-constexpr double kTonne = 1e3;    // t to kg
+constexpr double kMm3 = shell::kM3PerMm3;
+constexpr double kSteel = shell::kSteelDensity;
+constexpr double kTonne = shell::kKgPerTonne;
 }  // namespace
 
 // As with the volumes, the order of the operations fixes the last digits shown.

@@ -84,8 +84,6 @@ std::optional<Decimal> parseDecimal(std::string_view text) {
 
 }  // namespace
 
-const double kPi = 3.141592654;
-
 double leadingNumber(std::string_view text) {
     std::string s;
     s.reserve(text.size());

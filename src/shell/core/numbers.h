@@ -29,9 +29,6 @@ std::string fixedText(std::string_view numberText, int places);
 // The same for a computed double: it is first written as its general text.
 std::string fixedText(double value, int places);
 
-// π as the calculators use it: the ten-digit value 3.141592654.
-extern const double kPi;
-
 // The decimal-places group: three fixed patterns, or the kept result unchanged.
 enum class Places { One = 1, Two = 2, Three = 3, Unrounded = 0 };
 

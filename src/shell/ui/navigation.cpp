@@ -5,6 +5,23 @@
 
 namespace hanhai::shell {
 
+namespace {
+std::span<const ScreenEntry> &installed() {
+    static std::span<const ScreenEntry> screens;
+    return screens;
+}
+
+QWidget *openWindow(const QString &name, const QWidget *except = nullptr) {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w != except && w->isVisible() && w->objectName() == name) return w;
+    return nullptr;
+}
+}  // namespace
+
+void installScreens(std::span<const ScreenEntry> screens) { installed() = screens; }
+
+std::span<const ScreenEntry> screenTable() { return installed(); }
+
 const ScreenEntry *findScreen(const QString &name) {
     for (const ScreenEntry &e : screenTable())
         if (name == QString::fromUtf8(e.name)) return &e;
@@ -19,7 +36,8 @@ bool screenExists(const QString &name) {
 QWidget *openScreen(const QString &name) {
     const ScreenEntry *e = findScreen(name);
     if (!e || !e->make) return nullptr;
-    QWidget *w = e->make();
+    QWidget *w = openWindow(name);
+    if (!w) w = e->make();
     w->show();
     w->raise();
     w->activateWindow();
@@ -27,7 +45,7 @@ QWidget *openScreen(const QString &name) {
 }
 
 void replaceScreen(QWidget *current, const QString &target) {
-    if (!openScreen(target)) return;
+    if (!current->isVisible() || !openScreen(target)) return;
     current->close();
 }
 
@@ -35,13 +53,11 @@ void goBack(QWidget *screen) {
     const ScreenEntry *e = findScreen(screen->objectName());
     if (!e || !*e->back) return;
     const QString target = QString::fromUtf8(e->back);
-    for (QWidget *w : QApplication::topLevelWidgets()) {
-        if (w != screen && w->isVisible() && w->objectName() == target) {
-            w->raise();
-            w->activateWindow();
-            screen->close();
-            return;
-        }
+    if (QWidget *w = openWindow(target, screen)) {
+        w->raise();
+        w->activateWindow();
+        screen->close();
+        return;
     }
     replaceScreen(screen, target);
 }

@@ -1,13 +1,13 @@
 #include "steel/core/plates.h"
 
-#include "shell/core/numbers.h"
+#include "shell/core/units.h"
 
 namespace hanhai::steel {
 
 using shell::kPi;
 
 namespace {
-double massOf(double volumeMm3) { return 1e-9 * volumeMm3 * 7.85 * 1e3; }
+double massOf(double volumeMm3) { return shell::kM3PerMm3 * volumeMm3 * shell::kSteelDensity * shell::kKgPerTonne; }
 }  // namespace
 
 std::optional<double> plainPlateWeight(double a, double b, double c) {

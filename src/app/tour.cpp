@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "shell/ui/navigation.h"
+#include "app/screens.h"
 
 int main(int argc, char *argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -23,7 +23,8 @@ int main(int argc, char *argv[]) {
         return 1;
     }
     int saved = 0;
-    for (const hanhai::shell::ScreenEntry &e : hanhai::shell::screenTable()) {
+    hanhai::shell::installScreens(hanhai::app::screens());
+    for (const hanhai::shell::ScreenEntry &e : hanhai::app::screens()) {
         if (!e.make) continue;
         QWidget *w = e.make();
         w->show();

@@ -1,17 +1,19 @@
 // Every screen of the suite: its name, the screen its back control reopens, and how its
 // window is made. A screen that is not built yet has no maker, and the menus leave it inert.
+#include "app/screens.h"
 #include "geometry/ui/volume_screens.h"
 #include "geometry/ui/weight_screens.h"
 #include "piping/ui/sleeve_screen.h"
 #include "shell/ui/calculator.h"
 #include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
-#include "shell/ui/navigation.h"
 #include "steel/ui/steel_screens.h"
 
-namespace hanhai::shell {
+namespace hanhai::app {
 
 namespace {
+
+using namespace shell;
 
 using geometry::capVolumeScreen;
 using geometry::coneVolumeScreen;
@@ -108,6 +110,6 @@ const ScreenEntry kScreens[] = {
 
 }  // namespace
 
-std::span<const ScreenEntry> screenTable() { return kScreens; }
+std::span<const ScreenEntry> screens() { return kScreens; }
 
-}  // namespace hanhai::shell
+}  // namespace hanhai::app
