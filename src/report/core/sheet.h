@@ -3,6 +3,7 @@
 // no borders, no widths, no merged cells.
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
