@@ -4,94 +4,94 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "piping/core/sleeves.h"
+#include "shell/ui/calculator.h"
 #include "shell/ui/look.h"
-#include "shell/ui/window.h"
 
 namespace hanhai::piping {
 
 namespace {
 
 namespace look = shell::look;
+using shell::result;
 
 QString text(std::string_view s) { return QString::fromUtf8(s); }
 
-class SleeveScreen : public shell::ScreenWindow {
-public:
-    SleeveScreen()
-        : ScreenWindow(QStringLiteral("焊接直通套管选择"), QStringLiteral("焊接直通套管选择"), look::kMenuBackground) {
-        auto *root = new QVBoxLayout(this);
-        root->setContentsMargins(40, 16, 40, 16);
-        root->setSpacing(14);
-        QLabel *title = look::label(this, QStringLiteral("Label1"), QStringLiteral("焊接直通套管选择"), look::xinwei(21.75, true));
-        title->setAlignment(Qt::AlignCenter);
-        root->addWidget(title);
+QStringList column(std::string_view Sleeve::*cell) {
+    QStringList items;
+    for (const Sleeve &s : sleeveTable()) items << text(s.*cell);
+    return items;
+}
 
-        bore_ = dropDown(QStringLiteral("Combo1"), QStringLiteral("请选择无缝钢管的通径DN"), &Sleeve::bore);
-        pipe_ = dropDown(QStringLiteral("Combo2"), QStringLiteral("请选择无缝钢管的外径Dw"), &Sleeve::pipe);
-        root->addWidget(bore_);
-        root->addWidget(pipe_);
-        connect(bore_, &QComboBox::activated, this, [this] { show(sleeveByBore(bore_->currentText().toStdString())); });
-        connect(pipe_, &QComboBox::activated, this, [this] { show(sleeveByPipe(pipe_->currentText().toStdString())); });
-
-        frame_ = new QGroupBox(QStringLiteral("所需直通套管："), this);
-        frame_->setObjectName(QStringLiteral("Frame1"));
-        frame_->setFont(look::song(12));
-        auto *grid = new QGridLayout(frame_);
-        grid->setContentsMargins(30, 16, 30, 16);
-        grid->setVerticalSpacing(10);
-        const char *const captions[] = {"D-外径：", "t-壁厚：", "L-长度：", "M-质量：", "标准号："};
-        const char *const units[] = {"mm", "mm", "mm", "kg", ""};
-        for (int i = 0; i < 5; ++i) {
-            grid->addWidget(look::label(frame_, QString(), QString::fromUtf8(captions[i]), look::song(14.25, true)), i, 0);
-            QLineEdit *e = look::field(frame_, QStringLiteral("Text%1").arg(i + 1), look::song(14.25));
-            e->setFixedWidth(i == 4 ? 260 : 150);
-            grid->addWidget(e, i, 1, Qt::AlignLeft);
-            grid->addWidget(look::label(frame_, QString(), QString::fromUtf8(units[i]), look::song(12)), i, 2);
-            outputs_[i] = e;
-        }
-        grid->setColumnStretch(3, 1);
-        root->addWidget(frame_);
-        frame_->setVisible(false);
-        root->addStretch(1);
-
-        root->addLayout(makeBackAndExitRow(QStringLiteral("Command4"), QStringLiteral("Command3")));
-        setFirstField(bore_);
-        frame_->setVisible(true);  // sized with the frame in place, then hidden until needed
-        fixSize();
-        frame_->setVisible(false);
-    }
-
-private:
-    QComboBox *dropDown(const QString &name, const QString &prompt, std::string_view Sleeve::*column) {
-        QStringList items;
-        for (const Sleeve &s : sleeveTable()) items << text(s.*column);
-        return look::dropDown(this, name, look::song(14.25), items, prompt);
-    }
-
-    // Shows the chosen row in both drop-downs and the five outputs; nothing for no row.
-    void show(const Sleeve *s) {
-        if (!s) return;
-        bore_->setEditText(text(s->bore));
-        pipe_->setEditText(text(s->pipe));
-        const std::string_view cells[] = {s->diameter, s->wall, s->length, s->mass, s->standard};
-        for (int i = 0; i < 5; ++i) outputs_[i]->setText(text(cells[i]));
-        frame_->setVisible(true);
-    }
-
-    QComboBox *bore_, *pipe_;
-    QGroupBox *frame_;
-    QLineEdit *outputs_[5] = {};
-};
+// The chosen row in both drop-downs and the five outputs; a text that names no row changes nothing.
+void showSleeve(shell::CalculatorScreen &screen, const Sleeve *s) {
+    if (!s) return;
+    screen.write(QStringLiteral("Combo1"), text(s->bore));
+    screen.write(QStringLiteral("Combo2"), text(s->pipe));
+    screen.show(shell::Outcome()
+                    .setText(QStringLiteral("Text1"), text(s->diameter))
+                    .setText(QStringLiteral("Text2"), text(s->wall))
+                    .setText(QStringLiteral("Text3"), text(s->length))
+                    .setText(QStringLiteral("Text4"), text(s->mass))
+                    .setText(QStringLiteral("Text5"), text(s->standard)),
+                false);
+    screen.setFrameVisible(QStringLiteral("Frame1"), true);
+}
 
 }  // namespace
 
-QWidget *makeSleeveScreen() { return new SleeveScreen; }
+QWidget *makeSleeveScreen() {
+    const QString name = QStringLiteral("焊接直通套管选择");
+    auto *s = new shell::CalculatorScreen(name, name, look::kMenuBackground, nullptr);
+    auto *root = new QVBoxLayout(s);
+    root->setContentsMargins(40, 16, 40, 16);
+    root->setSpacing(14);
+    QLabel *title = look::label(s, QStringLiteral("Label1"), name, look::xinwei(21.75, true));
+    title->setAlignment(Qt::AlignCenter);
+    root->addWidget(title);
+
+    shell::RowStyle pick = shell::inputRowStyle();
+    pick.field = look::song(14.25);
+    pick.choiceBelowCaption = true;
+    QGridLayout *picks = s->addRows(s,
+                                    {shell::choice(QStringLiteral("Combo1"), {}, QStringLiteral("请选择无缝钢管的通径DN"), column(&Sleeve::bore)),
+                                     shell::choice(QStringLiteral("Combo2"), {}, QStringLiteral("请选择无缝钢管的外径Dw"), column(&Sleeve::pipe))},
+                                    pick);
+    picks->setVerticalSpacing(14);
+    root->addLayout(picks);
+
+    QGroupBox *frame = s->addFrame(QStringLiteral("Frame1"), QStringLiteral("所需直通套管："));
+    frame->setFont(look::song(12));
+    shell::RowStyle out = shell::resultRowStyle();
+    out.caption = look::song(14.25, true);
+    out.field = look::song(14.25);
+    QGridLayout *grid = s->addRows(frame,
+                                   {result(QStringLiteral("Text1"), QStringLiteral("D-外径："), QStringLiteral("mm")),
+                                    result(QStringLiteral("Text2"), QStringLiteral("t-壁厚："), QStringLiteral("mm")),
+                                    result(QStringLiteral("Text3"), QStringLiteral("L-长度："), QStringLiteral("mm")),
+                                    result(QStringLiteral("Text4"), QStringLiteral("M-质量："), QStringLiteral("kg")),
+                                    result(QStringLiteral("Text5"), QStringLiteral("标准号："), QString())},
+                                   out);
+    grid->setContentsMargins(30, 16, 30, 16);
+    grid->setVerticalSpacing(10);
+    grid->setColumnStretch(3, 1);
+    frame->findChild<QWidget *>(QStringLiteral("Text5"))->setFixedWidth(260);
+    frame->setLayout(grid);
+    root->addWidget(frame);
+    root->addStretch(1);
+    root->addLayout(s->makeBackAndExitRow(QStringLiteral("Command4"), QStringLiteral("Command3")));
+
+    auto *bore = s->findChild<QComboBox *>(QStringLiteral("Combo1"));
+    auto *pipe = s->findChild<QComboBox *>(QStringLiteral("Combo2"));
+    QObject::connect(bore, &QComboBox::activated, s, [s, bore] { showSleeve(*s, sleeveByBore(bore->currentText().toStdString())); });
+    QObject::connect(pipe, &QComboBox::activated, s, [s, pipe] { showSleeve(*s, sleeveByPipe(pipe->currentText().toStdString())); });
+
+    s->finish();  // sized with the frame in place, then hidden until a sleeve is chosen
+    frame->setVisible(false);
+    return s;
+}
 
 }  // namespace hanhai::piping

@@ -1,92 +1,118 @@
-// The standard calculator screen, built from a table of its fields: inputs and drop-downs,
-// the calculate and clear buttons, the result fields shown through the decimal-places group,
-// a drawing and a note. A screen states only its fields, its computation and its messages.
+// The calculator screen: a window composed of rows of fields, frames, buttons and an optional
+// decimal-places group, with the calculate, option and clear flows every calculator shares.
+// A screen states its rows and its computation; `CalculatorDesign` is the usual arrangement
+// (drawing and note on the left, fields, buttons, results and options on the right).
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QString>
 #include <QStringList>
 #include <functional>
 #include <optional>
-#include <string>
 #include <vector>
 
 #include "shell/core/numbers.h"
+#include "shell/ui/form.h"
 #include "shell/ui/sketch.h"
 #include "shell/ui/window.h"
 
-class QComboBox;
-class QLineEdit;
-class QPainter;
-class QRectF;
+class QGridLayout;
+class QGroupBox;
 class QPushButton;
 
 namespace hanhai::shell {
 
 class PlacesGroup;
 
-// What the computation receives: the number fields read by the leading-number rule and the
-// drop-down texts, each in the order the screen's table lists them.
-struct Inputs {
-    std::vector<double> numbers;
-    std::vector<std::string> choices;
-};
-
-// What the computation gives: the unrounded result, or nothing when the inputs are unusable;
-// and any messages the computation raises itself (shown on calculate and on option clicks).
-struct Outcome {
-    Outcome(std::optional<double> v) : value(v) {}  // NOLINT: a plain result converts
-    Outcome(std::optional<double> v, QStringList n) : value(v), notices(std::move(n)) {}
-    std::optional<double> value;
-    QStringList notices;
-};
-
-struct NumberField {
-    QString control;  // "Text1"
-    QString caption;  // "D--直径"
-    QString unit;     // "mm"
-    QString start = {};   // design text; shown red and centred, never emptied, when set
-};
-
-struct ChoiceField {
-    QString control;  // "Combo1"
-    QString caption;
-    QString prompt;   // the text the drop-down opens with
-    QStringList items;
-};
-
-struct ResultField {
-    QString control;  // "Text3"
-    QString caption;  // "体  积"
-    QString unit;     // "m³"
-};
-
 enum class Failure {
     Blank,  // after a failure the results are emptied
     Hold,   // after a failure the results keep their text
-    // as Hold, but the unrounded option writes the single result in every case
-    HoldButUnroundedSingle,
 };
 
+// How rows look: the fonts, the width of the fields and whether captions stand on a shaded band.
+struct RowStyle {
+    QFont caption;
+    QFont field;
+    QFont unit;
+    int fieldWidth = 150;
+    bool shadedCaption = false;  // light orange behind a centred caption
+    bool choiceBelowCaption = false;
+    int spacing = 8;
+};
+RowStyle inputRowStyle();   // the usual input rows
+RowStyle resultRowStyle();  // the usual result rows
+
+class CalculatorScreen : public ScreenWindow {
+    Q_OBJECT
+public:
+    using Computation = std::function<Outcome(const Fields &)>;
+
+    CalculatorScreen(const QString &name, const QString &caption, const QColor &background, Computation compute);
+
+    // Composing the screen. Controls are created in tab order.
+    // Rows in a grid of caption, field, unit and hint; `columns` side by side, filled top down.
+    QGridLayout *addRows(QWidget *parent, const std::vector<Row> &rows, const RowStyle &style, int columns = 1);
+    QGroupBox *addFrame(const QString &control, const QString &title, QWidget *parent = nullptr);
+    QPushButton *addCalculateButton(const QString &control, const QString &caption = QStringLiteral("计算结果"));
+    QPushButton *addClearButton(const QString &control, const QString &caption);
+    QPushButton *addButton(const QString &control, const QString &caption, std::function<void()> action);
+    PlacesGroup *addPlaces(int options, Places start, const QString &caption, const QStringList &controls = {});
+    // After everything is placed: the tab order, the first field and the fixed size.
+    void finish(QSize least = kStandardWindow);
+
+    void setFailure(Failure failure, const QString &inputMessage = {});
+    // What a screen does after a failure beyond its failure style (fromCalculate: the calculate
+    // button, not an option).
+    void setAfterFailure(std::function<void(CalculatorScreen &, bool fromCalculate)> after);
+
+    // The flows.
+    void calculate();     // the calculate button
+    void recompute();     // an option of the decimal-places group: no input message
+    void clear();         // the clear button
+    // Writes an outcome's results, or handles its failure (messages only when `fromCalculate`).
+    void show(const Outcome &outcome, bool fromCalculate);
+
+    Fields fields() const { return Fields(this); }
+    Places places() const;
+    // Sets a field's or drop-down's text; a field shows the start of its text.
+    void write(const QString &control, const QString &text);
+    void setFrameVisible(const QString &frame, bool visible);
+
+private:
+    void fail(bool fromCalculate);
+    void track(QWidget *w) { tabChain_ << w; }
+
+    Computation compute_;
+    std::vector<Row> rows_;
+    PlacesGroup *places_ = nullptr;
+    Failure failure_ = Failure::Blank;
+    QString inputMessage_;
+    std::function<void(CalculatorScreen &, bool)> afterFailure_;
+    QList<QWidget *> tabChain_;
+    int units_ = 0;  // unit labels so far: Label5(0), Label5(1) ...
+};
+
+// The usual calculator, as a table.
 struct CalculatorDesign {
     QString name;     // screen name and object name
     QString caption;  // window title
     QString title;    // Label1
     QColor background;
 
-    std::vector<ChoiceField> choices;
-    std::vector<NumberField> inputs;
-    // A count N: the results are then a single weight and a total (two result fields).
-    std::optional<NumberField> quantity;
+    std::vector<Row> inputs;  // drop-downs and number fields, in screen order
+    // A count N: the results are then a single weight and a total.
+    std::optional<Row> quantity;
     QString resultHeading;  // a heading above the results, e.g. "重  量"
-    std::vector<ResultField> results;
+    std::vector<Row> results;  // shown through the decimal-places group
 
     int options = 4;  // decimal-places options: 3 or 4
     Places start = Places::Unrounded;
     QStringList optionControls;  // the options' object names where not Option1, Option2 ...
     Failure failure = Failure::Blank;
     QString inputMessage;
-    std::function<Outcome(const Inputs &)> compute;
+    CalculatorScreen::Computation compute;
+    std::function<void(CalculatorScreen &, bool)> afterFailure;
 
     DrawingFn drawing = nullptr;  // the part, painted in the frame "图形"
     QStringList notes;  // lines of the frame "说明"
@@ -94,33 +120,12 @@ struct CalculatorDesign {
     QString clearCaption = QStringLiteral("清   除");
 };
 
-class CalculatorWindow : public ScreenWindow {
-    Q_OBJECT
-public:
-    explicit CalculatorWindow(CalculatorDesign design);
-
-private:
-    void calculate();          // Command2
-    void clear();              // Command1
-    void optionChosen();       // the decimal-places group
-    // Computes the kept result from the fields as they stand (every click does) and shows it.
-    void run(bool fromCalculate);
-    Inputs read() const;
-    bool writeResults(const std::string &kept);  // false when a shown value would not be finite
-    void writeFailure(bool fromCalculate);
-
-    CalculatorDesign design_;
-    std::vector<QComboBox *> choices_;
-    std::vector<QLineEdit *> inputs_;
-    QLineEdit *quantity_ = nullptr;
-    std::vector<QLineEdit *> results_;
-    PlacesGroup *places_ = nullptr;
-};
+CalculatorScreen *buildCalculator(const CalculatorDesign &design);
 
 // Adapts a screen's table to the screen table's window makers.
 template <CalculatorDesign (*Design)()>
 QWidget *makeCalculator() {
-    return new CalculatorWindow(Design());
+    return buildCalculator(Design());
 }
 
 }  // namespace hanhai::shell

@@ -21,6 +21,8 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *e) {
     if (wasPressed && rect().contains(e->position().toPoint())) emit clicked();
 }
 
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *e) { e->accept(); }
+
 void ClickLabel::mouseMoveEvent(QMouseEvent *e) {
     e->accept();  // the window behind must not see it as a move over its background
     emit hovered();

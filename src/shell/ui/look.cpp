@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -59,9 +60,22 @@ QLineEdit *field(QWidget *parent, const QString &name, const QFont &font) {
     return e;
 }
 
+namespace {
+
+// The second press of a double click does not press the button again.
+class Button : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent *e) override { e->accept(); }
+};
+
+}  // namespace
+
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
                     const QColor &background, const QFont &font) {
-    auto *b = new QPushButton(caption, parent);
+    auto *b = new Button(caption, parent);
     b->setObjectName(name);
     b->setFont(font);
     b->setAccessibleName(caption.simplified());
@@ -95,6 +109,21 @@ void markRecommended(QLineEdit *field) {
     p.setColor(QPalette::Text, kRed);
     field->setPalette(p);
     field->setAlignment(Qt::AlignCenter);
+}
+
+void shadeCaption(QLabel *caption) {
+    caption->setAlignment(Qt::AlignCenter);
+    caption->setAutoFillBackground(true);
+    QPalette p = caption->palette();
+    p.setColor(QPalette::Window, kCaptionBackground);
+    caption->setPalette(p);
+    caption->setMinimumWidth(110);
+    caption->setContentsMargins(6, 1, 6, 1);
+}
+
+void showText(QLineEdit *field, const QString &text) {
+    field->setText(text);
+    field->setCursorPosition(0);
 }
 
 QString unitMarkup(const QString &unit) {

@@ -45,6 +45,7 @@ void pointingHand(QWidget *w);
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font,
               const QColor &colour = QColor());
 QLineEdit *field(QWidget *parent, const QString &name, const QFont &font);
+// A command button; a double click on it is one click.
 QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
                     const QColor &background, const QFont &font);
 
@@ -55,6 +56,13 @@ QComboBox *dropDown(QWidget *parent, const QString &name, const QFont &font, con
 
 // Shows a red, centred design text (a recommended value or a quantity).
 void markRecommended(QLineEdit *field);
+
+// A caption centred on the light orange band of input rows.
+void shadeCaption(QLabel *caption);
+
+// Writes a field the way every screen does: the start of the text stays in view, so a long
+// number is never seen without its leading digits.
+void showText(QLineEdit *field, const QString &text);
 
 // Writes a unit such as "mm", "m³" or "W/(m²·K)": the small figures are raised.
 QString unitMarkup(const QString &unit);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QVBoxLayout>
@@ -28,6 +29,7 @@ public:
     using QPushButton::QPushButton;
 
 protected:
+    void mouseDoubleClickEvent(QMouseEvent *e) override { e->accept(); }  // one click, not two
     void paintEvent(QPaintEvent *) override {
         QPainter p(this);
         QStyleOptionButton opt;

@@ -34,6 +34,7 @@ QPushButton *ScreenWindow::makeBackButton(const QString &control) {
                            look::song(14.25, true));
     b->setIcon(look::returnArrowIcon());
     b->setIconSize(QSize(28, 28));
+    b->setProperty("hanhai.navigation", true);
     connect(b, &QPushButton::clicked, this, [this] { goBack(this); });
     return b;
 }
@@ -43,6 +44,7 @@ QPushButton *ScreenWindow::makeExitButton(const QString &control) {
                            look::song(14.25, true));
     b->setIcon(look::stopSignIcon());
     b->setIconSize(QSize(28, 28));
+    b->setProperty("hanhai.navigation", true);
     connect(b, &QPushButton::clicked, this, [] { exitProgram(); });
     return b;
 }

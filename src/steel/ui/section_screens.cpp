@@ -7,8 +7,7 @@
 namespace hanhai::steel {
 
 using shell::CalculatorDesign;
-using shell::Inputs;
-using shell::NumberField;
+using shell::Fields;
 
 namespace {
 
@@ -29,17 +28,20 @@ CalculatorDesign sectionScreen(const Section &sec, QStringList notes) {
     QStringList labels;
     for (const CatalogueRow &row : sec.catalogue())
         labels << QString::fromUtf8(row.label);
-    s.choices = {{QStringLiteral("Combo1"), QString::fromUtf8(sec.sizeCaption), QString::fromUtf8(sec.prompt), labels}};
-    s.inputs = {{QString::fromUtf8(sec.length), QStringLiteral("L--长度"), QStringLiteral("mm")}};
-    s.quantity = NumberField{QString::fromUtf8(sec.count), QStringLiteral("N--数量"), QStringLiteral("根"), QStringLiteral("1")};
-    s.results = {{QString::fromUtf8(sec.single), QStringLiteral("单件重量："), QStringLiteral("kg")},
-                 {QString::fromUtf8(sec.total), QStringLiteral("总重量："), QStringLiteral("kg")}};
+    const QString length = QString::fromUtf8(sec.length);
+    s.inputs = {shell::choice(QStringLiteral("Combo1"), QString::fromUtf8(sec.sizeCaption), QString::fromUtf8(sec.prompt), labels),
+                shell::number(length, QStringLiteral("L--长度"), QStringLiteral("mm"))};
+    s.quantity = shell::number(QString::fromUtf8(sec.count), QStringLiteral("N--数量"), QStringLiteral("根"), QStringLiteral("1"));
+    s.results = {shell::result(QString::fromUtf8(sec.single), QStringLiteral("单件重量："), QStringLiteral("kg")),
+                 shell::result(QString::fromUtf8(sec.total), QStringLiteral("总重量："), QStringLiteral("kg"))};
     s.options = 3;
     s.start = shell::Places::Two;
     s.failure = shell::Failure::Hold;
     s.inputMessage = QString::fromUtf8(sec.message);
     auto catalogue = sec.catalogue;
-    s.compute = [catalogue](const Inputs &in) { return sectionWeight(catalogue(), in.choices[0], in.numbers[0]); };
+    s.compute = [catalogue, length](const Fields &f) {
+        return sectionWeight(catalogue(), f.text(QStringLiteral("Combo1")), f.number(length));
+    };
     s.drawing = sec.drawing;
     s.notes = std::move(notes);
     return s;
