@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "heating/core/cargo_heating.h"
+#include "shell/core/numbers.h"
+
+using namespace hanhai::heating;
+using hanhai::report::Font;
+using hanhai::report::Sheet;
+using hanhai::shell::generalText;
+
+namespace {
+
+using Fields = std::map<std::string, std::string, std::less<>>;
+
+FieldText lookup(const Fields &fields) {
+    return [fields](std::string_view control) {
+        auto it = fields.find(control);
+        return it == fields.end() ? std::string() : it->second;
+    };
+}
+
+// The worked example as typed into each screen; the two screens number some fields differently.
+Fields tankFields(bool oil) {
+    Fields f = {{"Text1", "950"}, {"Text22", "1000"}, {"Text2", "20"},  {"Text3", "50"},
+                {"Text4", "2"},   {"Text5", "48"},    {"Text6", "0"},   {"Text7", "-10"},
+                {"Text8", "20"},  {"Text9", "100"},   {"Text10", "150"}, {"Text11", "50"},
+                {"Text12", "150"}, {"Text13", "80"},  {"Text14", "19.77"}, {"Text15", "6.98"},
+                {"Text16", "19.77"}, {"Text17", "8.72"}, {"Text18", "5.82"}, {"Text19", "60"},
+                {"Text20", "50"}, {"Text21", "4"},     {"Text27", "110"}};
+    const char *t4to6[] = {"Text35", "Text36", "Text37"}, *oilT4to6[] = {"Text37", "Text38", "Text39"};
+    const char *f6to8[] = {"Text38", "Text39", "Text40"}, *oilF6to8[] = {"Text40", "Text41", "Text42"};
+    const char *f6to8Values[] = {"80", "0", "0"};
+    for (int i = 0; i < 3; ++i) {
+        f[oil ? oilT4to6[i] : t4to6[i]] = "20";
+        f[oil ? oilF6to8[i] : f6to8[i]] = f6to8Values[i];
+    }
+    return f;
+}
+
+SteamInputs steamExample() {
+    Fields f = tankFields(false);
+    f["Combo2"] = "0.7MPa";
+    f["Text33"] = "105";
+    return readSteamInputs(lookup(f));
+}
+
+ThermalOilInputs oilExample() {
+    Fields f = tankFields(true);
+    f["Text28"] = "180";
+    f["Text33"] = "150";
+    f["Text34"] = "2.1";
+    return readThermalOilInputs(lookup(f));
+}
+
+HeatingResult run(const SteamInputs &in) { return steamHeating(in.tank, in.steam, in.coil); }
+HeatingResult run(const ThermalOilInputs &in) { return thermalOilHeating(in.tank, in.oil, in.coil); }
+
+// The result fields Text23 to Text26 and Text29 to Text32 as the screen fills them.
+std::vector<std::string> shown(const HeatingResult &r) {
+    EXPECT_TRUE(r.ok()) << r.message;
+    ResultTexts t = resultTexts(r);
+    return {t.Q1, t.Q2, t.Q, t.flow, t.F, t.L, t.l, t.R};
+}
+
+}  // namespace
+
+TEST(CargoHeating, WorkedExamplesFromTheFields) {
+    // G = 953.2297… and Qt = 33386.86… are shown with every digit
+    EXPECT_EQ(shown(run(steamExample())),
+              (std::vector<std::string>{"1187500", "915872.4", "2103372.4", "953.229723265632", "62.136",
+                                        "329.644", "82.411", "0.062136"}));
+    EXPECT_EQ(shown(run(oilExample())),
+              (std::vector<std::string>{"329.861111111111", "254.409", "584.270111111111", "33386.8634920635",
+                                        "49.181", "260.913", "65.228", "0.049181"}));
+}
+
+TEST(CargoHeating, CondensateBands) {
+    struct Case {
+        double T;
+        const char *h;  // empty: outside the bands
+    };
+    const Case cases[] = {{100, "419.06"}, {105, "440.19"}, {110, "461.32"}, {115, "482.51"}, {120, "503.7"},
+                          {150, "632.2"},  {99.9, ""},      {150.1, ""},     {NAN, ""}};
+    for (const Case &c : cases) {
+        std::optional<double> h = condensateEnthalpy(c.T);
+        EXPECT_EQ(h ? generalText(*h) : "", c.h) << c.T;
+    }
+    EXPECT_EQ(steamByPressure("0.2MPa")->hSteam, 2706.9);
+    EXPECT_EQ(steamByPressure("0.8MPa")->tSaturation, 170.42);
+    EXPECT_EQ(steamByPressure("0.7 MPa"), nullptr);
+}
+
+TEST(CargoHeating, StopsAtTheFirstFailingCheck) {
+    using Steam = std::function<void(SteamInputs &)>;
+    using Oil = std::function<void(ThermalOilInputs &)>;
+    // Each case also empties the tank volume: only the last check may complain about it.
+    const std::pair<Steam, std::string_view> steamCases[] = {
+        {[](SteamInputs &in) { in.tank.heatingTime = -1; in.steam.pressure = ""; }, kHeatingTimeMessage},
+        {[](SteamInputs &in) { in.steam.pressure = kPressurePrompt; in.coil.d = 0; }, kNoPressureMessage},
+        {[](SteamInputs &in) { in.steam.pressure = "0.7mpa"; }, kNoPressureMessage},
+        {[](SteamInputs &in) { in.steam.tCondensate = 99.9; in.coil.d = 0; }, kCondensateMessage},
+        {[](SteamInputs &in) { in.steam.tCondensate = 150.1; }, kCondensateMessage},
+        {[](SteamInputs &in) { in.coil.d = 0; }, kDiameterMessage},
+        {[](SteamInputs &in) { in.coil.d = NAN; }, kDiameterMessage},
+        {[](SteamInputs &) {}, kNoVolumeMessage},
+        {[](SteamInputs &in) { in.tank.V = -1; }, kVolumeWrongMessage},
+    };
+    for (const auto &[change, message] : steamCases) {
+        SteamInputs in = steamExample();
+        in.tank.V = 0;
+        change(in);
+        HeatingResult r = run(in);
+        EXPECT_EQ(r.message, message);
+        EXPECT_FALSE(r.Q2 || r.Q || r.F || r.R) << message;
+    }
+
+    const std::pair<Oil, std::string_view> oilCases[] = {
+        {[](ThermalOilInputs &in) { in.tank.heatingTime = -1; in.oil.CT = 0; }, kHeatingTimeMessage},
+        {[](ThermalOilInputs &in) { in.oil.tOutlet = 180; in.coil.d = 0; }, kThermalOilMessage},
+        {[](ThermalOilInputs &in) { in.oil.tOutlet = 200; }, kThermalOilMessage},
+        {[](ThermalOilInputs &in) { in.oil.CT = 0; }, kThermalOilMessage},
+        {[](ThermalOilInputs &in) { in.coil.d = -60; }, kDiameterMessage},
+        {[](ThermalOilInputs &) {}, kNoVolumeMessage},
+        {[](ThermalOilInputs &in) { in.tank.V = -1; }, kVolumeWrongMessage},
+    };
+    for (const auto &[change, message] : oilCases) {
+        ThermalOilInputs in = oilExample();
+        in.tank.V = 0;
+        change(in);
+        EXPECT_EQ(run(in).message, message);
+    }
+}
+
+TEST(CargoHeating, QuantitiesLeftOut) {
+    // heating time 0: no warming-up heat, Q is the heat lost alone
+    SteamInputs steam = steamExample();
+    steam.tank.heatingTime = 0;
+    std::vector<std::string> t = shown(run(steam));
+    EXPECT_EQ(t[0], "");
+    EXPECT_EQ(t[2], "915872.4");
+    EXPECT_EQ(t[1], t[2]);
+
+    // no coil coefficient, or a coil no warmer on average than the oil: F, L, l, R are zero
+    steam = steamExample();
+    steam.coil.k = 0;
+    ThermalOilInputs oilK0 = oilExample(), oilEven = oilExample();
+    oilK0.coil.k = 0;
+    oilEven.oil = {60, 30, 2.1};  // θm = (60 + 2·30)/3 = 40 = tm
+    for (const HeatingResult &zero : {run(steam), run(oilK0), run(oilEven)}) {
+        t = shown(zero);
+        EXPECT_EQ(t[4] + t[5] + t[6] + t[7], "0.0000.0000.0000.000000");
+        EXPECT_NE(t[3], "");
+    }
+
+    // inlet below outlet with a negative specific heat passes and gives a positive flow
+    ThermalOilInputs odd = oilExample();
+    odd.oil = {150, 180, -2.1};
+    EXPECT_EQ(shown(run(odd))[3], "33386.8634920635");
+}
+
+TEST(CargoHeating, UnusableNumbersNeverPassAsResults) {
+    SteamInputs noRuns = steamExample();
+    noRuns.coil.Z = 0;
+    HeatingResult r = run(noRuns);
+    EXPECT_TRUE(r.ok());
+    EXPECT_FALSE(r.finite());
+
+    ThermalOilInputs nanTime = oilExample();
+    nanTime.tank.heatingTime = NAN;  // neither above nor below 0: left out like 0
+    r = run(nanTime);
+    EXPECT_TRUE(r.ok() && r.finite() && !r.Q1);
+
+    SteamInputs huge = steamExample();
+    huge.tank.rho = INFINITY;
+    huge.tank.tEnd = huge.tank.tStart;
+    EXPECT_FALSE(run(huge).finite());
+    EXPECT_TRUE(run(steamExample()).finite());
+}
+
+namespace {
+
+// Column A from row 5 on, as the steam sheet numbers its items.
+const std::vector<std::string> kSteamLabels = {
+    "KNOWN PARAMETER: ", "1、SPECIFIC MASS ", "2、OIL FIRST TEMP.", "3、OIL END TEMP.", "4、OIL SPECIFIC HEAT ",
+    "5、OIL HEATING TIME ", "6、OUTBOARD WARTER TEMP.：", "7、OUTBOARD AIR TEMP.", "8、NO.1 NEAR TANKER TEMP.",
+    "9、NO.2 NEAR TANKER TEMP.", "10、NO.3 NEAR TANKER TEMP.", "11、NO.4 NEAR TANKER TEMP.",
+    "12、OIL TANK AT BILGE NEAR TO SEA WATER AREA", "13、OIL TANK AT BOTTOM NEAR TO SEA WATER AREA",
+    "14、OIL TANK AT BOARD(AB.CWL) NEAR TO SEA WATER AREA", "15、OIL TANK DECK AREA",
+    "16、OIL CONTACT NO.1 NEAR TANKER AREA", "17、OIL CONTACT NO.2 NEAR TANKER AREA",
+    "18、OIL CONTACT NO.3 NEAR TANKER AREA", "19、OIL CONTACT NO.4 NEAR TANKER AREA",
+    "20、OIL TANK AT BILGE NEAR TO SEA WATER H.T.C.", "21、OIL TANK AT BOTTOM NEAR TO SEA WATER H.T.C.",
+    "22、OIL TANK AT BOARD(AB.CWL) NEAR TO SEA WATER H.T.C.", "23、OIL TO DECK HEAT TRANSFER COEFFICIENT",
+    "24、OIL TO NEAR TANKER HEAT TRANSFER COFFICIENT", "25、OIL TANKER CAPACITY", "26、STEAM PRESSURE",
+    "27、STEAM CONDENSATION TEMP.", "28、STEAM HEATING PIPING OUTSIDE DIAMETER",
+    "29、STEAM HEATING PIPING INSIDE DIAMETER", "30、THE COIL PIPE NUMBER",
+    "31、THE COIL PIPE HEAT TRANSFER COEFFICIENT", "THE RESULT OF CALCULATION：",
+    "32、THE REQUIREMENT HEATING QUANTITY FOR WARMING UP", "33、THE REQUIREMENT HEATING QUANTITY FOR KEEP TEMP",
+    "34、THE TOTAL REQUIREMENT HEATING QUANTITY", "35、THE REQUIREMENT QUANTITY OF STEAM", "36、THE COIL PIPE AREA",
+    "37、THE COIL PIPE LENGTH", "38、EACH COIL PIPE LENGTH", "39、HEATING COIL AREA/VOLUME"};
+
+// The thermal-oil sheet shares items 1 to 25 (row 11 without the colon) and goes on with its own.
+std::vector<std::string> oilLabels() {
+    std::vector<std::string> labels(kSteamLabels.begin(), kSteamLabels.begin() + 26);
+    labels[6] = "6、OUTBOARD WARTER TEMP.";
+    for (const char *label :
+         {"26、THERAML OIL INLET TEMP.", "27、THERAML OIL OUTLET TEMP.", "28、THERAML OIL SPECIFIC HEAT",
+          "29、THE HEATING COIL PIPE OUTSIDE DIAMETER", "30、THE HEATING COIL PIPE INSIDE DIAMETER",
+          "31、THE COIL PIPE NUMBER", "32、THE COIL PIPE HEAT TRANSFER COEFFICIENT", "THE RESULT OF CALCULATION：",
+          "33、THE REQUIREMENT HEATING QUANTITY FOR WARMING UP", "34、THE REQUIREMENT HEATING QUANTITY FOR KEEP TEMP",
+          "35、THE TOTAL REQUIREMENT HEATING QUANTITY", "36、THE REQUIREMENT QUANTITY OF STEAM",
+          "37、THE COIL PIPE AREA", "38、THE COIL PIPE LENGTH", "39、EACH COIL PIPE LENGTH",
+          "40、HEATING COIL AREA/VOLUME"})
+        labels.push_back(label);
+    return labels;
+}
+
+// Every field shows its own control name, so a value cell tells which field it came from.
+std::string ownName(std::string_view control) { return std::string(control); }
+
+void expectFrame(const Sheet &sheet, const std::vector<std::string> &labels, const char *ship, const char *tank) {
+    std::vector<std::string> columnA;
+    for (const auto &[cell, text] : sheet.cells())
+        if (cell.column == 1 && cell.row >= 5 && cell.row <= 48) columnA.push_back(text);
+    EXPECT_EQ(columnA, labels);
+    // the items and row 1, 3, 4 and 49; every item has its value
+    EXPECT_EQ(sheet.cells().size(), 2 * labels.size() - 2 + 1 + 4 + 3);
+
+    EXPECT_EQ(sheet.text("C1"), ship);
+    EXPECT_EQ(sheet.text("A3") + "|" + sheet.text("B3"), "ITEM：|CALCULATION OF CARGO TANKER HEATING");
+    EXPECT_EQ(sheet.text("A4") + "|" + sheet.text("C4"), std::string("OIL TANK NAME：|") + tank);
+    EXPECT_EQ(sheet.text("A49") + sheet.text("D49") + sheet.text("G49"), "DESIGNED：CHECKED：DATE：");
+
+    // the sea-water areas: bottom (F2) before the shell above the waterline (F3)
+    EXPECT_EQ(sheet.text("A18"), "13、OIL TANK AT BOTTOM NEAR TO SEA WATER AREA");
+    EXPECT_EQ(sheet.text("G18"), "F2=Text10m^2");
+    EXPECT_EQ(sheet.text("A19"), "14、OIL TANK AT BOARD(AB.CWL) NEAR TO SEA WATER AREA");
+    EXPECT_EQ(sheet.text("G19"), "F3=Text11m^2");
+
+    const Font title{"黑体", true, 18}, bold{std::nullopt, true, std::nullopt};
+    std::map<std::string, Font> fonts;
+    for (const auto &[cell, font] : sheet.fonts()) fonts[hanhai::report::cellName(cell)] = font;
+    EXPECT_EQ(fonts, (std::map<std::string, Font>{
+                         {"C1", title}, {"D1", title}, {"E1", title}, {"B3", bold}, {"C3", bold}, {"B4", bold}, {"C4", bold}}));
+}
+
+}  // namespace
+
+TEST(HeatingSheets, SteamLayout) {
+    Sheet sheet = steamHeatingSheet(ownName);
+    expectFrame(sheet, kSteamLabels, "Text34", "Text28");
+    const std::map<std::string, std::string> values = {
+        {"G6", "ρ= Text1kg/m^3"}, {"G8", "\u0433=Text3℃"},     {"G9", "C=Text4 KJ/(kg.K)"},
+        {"G16", "t6=Text37℃"},    {"G24", "F8=Text40m^2"},    {"G31", "P=Combo2"},
+        {"G32", "\u0433s=Text33℃"}, {"G35", "Z=Text21"},       {"G38", "Q1=Text23KJ/h"},
+        {"G41", "G=Text26kg/h"},  {"G45", "R=Text32m^2/m^3"}, {"G37", ""}};
+    for (const auto &[cell, text] : values) EXPECT_EQ(sheet.text(cell), text) << cell;
+
+    // an empty field leaves the symbol and the unit
+    Sheet empty = steamHeatingSheet([](std::string_view) { return std::string(); });
+    EXPECT_EQ(empty.text("G6"), "ρ= kg/m^3");
+    EXPECT_EQ(empty.text("G31"), "P=");
+    EXPECT_EQ(empty.text("C1"), "");
+}
+
+TEST(HeatingSheets, ThermalOilLayout) {
+    Sheet sheet = thermalOilHeatingSheet(ownName);
+    expectFrame(sheet, oilLabels(), "Text36", "Text35");
+    const std::map<std::string, std::string> values = {
+        {"G14", "t4=Text37℃"},  {"G16", "t6=Text39℃"},          {"G22", "F6=Text40m^2"},
+        {"G24", "F8=Text42m^2"}, {"G31", "t's=Text28℃"},         {"G32", "\u0433s=Text33℃"},
+        {"G33", "CT=Text34KJ/(kg.K)"}, {"G36", "Z=Text21"},       {"G39", "Q1=Text23KW"},
+        {"G42", "G=Text26kg/h"}, {"G46", "R=Text32m^2/m^3"},     {"G38", ""}};
+    for (const auto &[cell, text] : values) EXPECT_EQ(sheet.text(cell), text) << cell;
+}
