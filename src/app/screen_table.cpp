@@ -3,6 +3,8 @@
 #include "app/screens.h"
 #include "geometry/ui/volume_screens.h"
 #include "geometry/ui/weight_screens.h"
+#include "heating/ui/heating_screens.h"
+#include "piping/ui/expansion_screen.h"
 #include "piping/ui/sleeve_screen.h"
 #include "shell/ui/calculator.h"
 #include "shell/ui/info_pages.h"
@@ -81,13 +83,13 @@ const ScreenEntry kScreens[] = {
     {"排气管热损失", kNone, makeExhaustLossPage},
 
     // the other calculators and desk tools, all returning to the main menu
-    {"管子膨胀量计算", kMain, nullptr},
+    {"管子膨胀量计算", kMain, piping::makeExpansionScreen},
     {"流量速度转换", kMain, nullptr},
     {"支管合并管径计算", kMain, nullptr},
     {"节流孔板计算", kMain, nullptr},
     {"焊接直通套管选择", kMain, piping::makeSleeveScreen},
-    {"货油加热系统计算蒸汽", kMain, nullptr},
-    {"货油加热系统计算热油", kMain, nullptr},
+    {"货油加热系统计算蒸汽", kMain, heating::makeSteamHeatingScreen},
+    {"货油加热系统计算热油", kMain, heating::makeThermalOilHeatingScreen},
     {"管子绝热包扎计算", kMain, nullptr},
     {"舱柜绝热包扎计算", kMain, nullptr},
     {"舱室通风风量计算", kMain, nullptr},

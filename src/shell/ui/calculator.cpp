@@ -87,6 +87,7 @@ QGridLayout *CalculatorScreen::addRows(QWidget *parent, const std::vector<Row> &
             break;
         }
         }
+        if (style.fieldHeight > 0 && row.kind != Row::Kind::Check) field->setFixedHeight(style.fieldHeight);
         track(field);
         if (row.kind == Row::Kind::Choice && style.choiceBelowCaption) {
             if (caption) grid->addWidget(caption, line++, c, 1, 3);
@@ -94,7 +95,8 @@ QGridLayout *CalculatorScreen::addRows(QWidget *parent, const std::vector<Row> &
         } else if (row.kind == Row::Kind::Check) {
             grid->addWidget(field, line++, c, 1, 3);
         } else {
-            if (caption) grid->addWidget(caption, line, c);
+            if (caption && row.captionAbove) grid->addWidget(caption, line++, c, 1, 2);
+            else if (caption) grid->addWidget(caption, line, c);
             grid->addWidget(field, line, c + 1, 1, row.kind == Row::Kind::Choice && row.unit.isEmpty() ? 2 : 1);
             if (!row.unit.isEmpty()) {
                 QLabel *unit = look::label(parent, QStringLiteral("Label5(%1)").arg(units_++),

@@ -36,6 +36,7 @@ struct RowStyle {
     QFont field;
     QFont unit;
     int fieldWidth = 150;
+    int fieldHeight = 0;  // 0: as the font needs
     bool shadedCaption = false;  // light orange behind a centred caption
     bool choiceBelowCaption = false;
     int spacing = 8;

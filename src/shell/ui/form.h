@@ -5,8 +5,10 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -51,6 +53,7 @@ struct Row {
     QStringList items = {};   // Choice: the entries
     Format format = {};       // Result
     QString hint = {};        // a remark beside the row
+    bool captionAbove = false;  // the caption stands over the field instead of before it
 };
 
 inline Row number(QString control, QString caption, QString unit = {}, QString start = {}) {
@@ -72,6 +75,10 @@ inline Row withHint(Row row, QString hint) {
     row.hint = std::move(hint);
     return row;
 }
+inline Row captionAbove(Row row) {
+    row.captionAbove = true;
+    return row;
+}
 
 // The fields of a screen as they stand, read by control name.
 class Fields {
@@ -82,6 +89,10 @@ public:
     // A field's or drop-down's text as it stands, in UTF-8.
     std::string text(const QString &control) const;
     bool checked(const QString &control) const;
+    // The texts as a plain function of the control name, for computations that take them so.
+    std::function<std::string(std::string_view control)> texts() const {
+        return [*this](std::string_view control) { return text(QString::fromUtf8(control)); };
+    }
 
 private:
     const QWidget *screen_;

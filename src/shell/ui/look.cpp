@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
 
 namespace hanhai::shell::look {
@@ -117,8 +118,8 @@ void shadeCaption(QLabel *caption) {
     QPalette p = caption->palette();
     p.setColor(QPalette::Window, kCaptionBackground);
     caption->setPalette(p);
-    caption->setMinimumWidth(110);
     caption->setContentsMargins(6, 1, 6, 1);
+    caption->setMinimumWidth(std::max(110, caption->sizeHint().width()));
 }
 
 void showText(QLineEdit *field, const QString &text) {

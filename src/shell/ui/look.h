@@ -24,6 +24,8 @@ inline const QColor kVolumeBackground{255, 224, 224};  // light red
 inline const QColor kWeightBackground{255, 255, 214};  // light yellow
 inline const QColor kMenuBackground{255, 228, 196};    // light orange
 inline const QColor kInfoBackground{214, 255, 214};    // light green
+inline const QColor kPipingBackground{220, 236, 255};  // light blue
+inline const QColor kHeatingBackground{255, 236, 228}; // light rose
 inline const QColor kCaptionBackground{255, 214, 170};  // input captions: light orange
 
 // Buttons.

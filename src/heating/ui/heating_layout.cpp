@@ -1,0 +1,140 @@
+#include "heating/ui/heating_layout.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "report/ui/export.h"
+#include "shell/ui/look.h"
+
+namespace hanhai::heating {
+
+namespace look = shell::look;
+
+namespace {
+
+shell::RowStyle rowStyle() {
+    shell::RowStyle s;
+    s.caption = look::song(9.5);
+    s.field = look::song(10);
+    s.unit = look::song(9.5);
+    s.fieldWidth = 80;
+    s.fieldHeight = 20;
+    s.spacing = 5;
+    return s;
+}
+
+QGridLayout *tight(QGridLayout *grid) {
+    grid->setVerticalSpacing(1);
+    grid->setContentsMargins(0, 0, 0, 0);
+    return grid;
+}
+
+}  // namespace
+
+shell::Outcome heatingOutcome(const HeatingResult &r) {
+    if (!r.ok()) return shell::Outcome::failed(QString::fromStdString(r.message));
+    return shell::Outcome()
+        .set("Text23", r.Q1)
+        .set("Text24", r.Q2)
+        .set("Text25", r.Q)
+        .set("Text26", r.flow)
+        .set("Text29", r.F)
+        .set("Text30", r.L)
+        .set("Text31", r.l)
+        .set("Text32", r.R);
+}
+
+QWidget *buildHeatingScreen(const HeatingScreenDesign &d) {
+    auto *s = new shell::CalculatorScreen(d.name, d.caption, look::kHeatingBackground, d.compute);
+    s->setFailure(shell::Failure::Hold);
+    const shell::RowStyle style = rowStyle();
+
+    auto *root = new QVBoxLayout(s);
+    root->setContentsMargins(14, 8, 14, 10);
+    root->setSpacing(6);
+    QLabel *title = look::label(s, QStringLiteral("Label1"), d.title, look::xinwei(20, true));
+    title->setAlignment(Qt::AlignCenter);
+    root->addWidget(title);
+
+    // The known data: two columns, the heating medium under the right one.
+    QGroupBox *known = s->addFrame(QStringLiteral("Frame1"), QStringLiteral("已知数据："));
+    auto *columns = new QHBoxLayout(known);
+    columns->setContentsMargins(8, 4, 8, 6);
+    columns->setSpacing(12);
+    auto *left = new QVBoxLayout;
+    left->addLayout(tight(s->addRows(known, d.left, style)));
+    left->addStretch(1);
+    columns->addLayout(left);
+    auto *right = new QVBoxLayout;
+    right->setSpacing(4);
+    if (!d.mediumFrame.isEmpty()) {
+        right->addLayout(tight(s->addRows(known, d.right, style)));
+        QGroupBox *medium = s->addFrame(QStringLiteral("Frame2"), d.mediumFrame, known);
+        auto *ml = new QVBoxLayout(medium);
+        ml->setContentsMargins(6, 2, 6, 4);
+        ml->setSpacing(2);
+        ml->addLayout(tight(s->addRows(medium, d.medium, style)));
+        ml->addWidget(look::label(medium, QString(), kCoilHint, look::song(9)));
+        right->addWidget(medium);
+    } else {
+        std::vector<shell::Row> rows = d.right;
+        rows.insert(rows.end(), d.medium.begin(), d.medium.end());
+        right->addLayout(tight(s->addRows(known, rows, style)));
+        right->addWidget(look::label(known, QString(), kCoilHint, look::song(9)));
+    }
+    right->addStretch(1);
+    columns->addLayout(right);
+    root->addWidget(known);
+
+    // Below: the results and the sheet's names on the left, the buttons on the right.
+    auto *bottom = new QHBoxLayout;
+    bottom->setSpacing(10);
+    auto *frames = new QVBoxLayout;
+    frames->setSpacing(6);
+    QGroupBox *results = s->addFrame(QStringLiteral("Frame3"), QStringLiteral("计算结果："));
+    shell::RowStyle out = style;
+    out.fieldWidth = 118;
+    QGridLayout *grid = tight(s->addRows(results, d.results, out, 2));
+    grid->setHorizontalSpacing(6);
+    grid->setColumnMinimumWidth(3, 14);
+    auto *rl = new QVBoxLayout(results);
+    rl->setContentsMargins(8, 4, 8, 6);
+    rl->addLayout(grid);
+    frames->addWidget(results);
+
+    QGroupBox *names = s->addFrame(QStringLiteral("Frame4"), QStringLiteral("导出必填内容（英文）："));
+    auto *nl = new QHBoxLayout(names);
+    nl->setContentsMargins(8, 4, 8, 6);
+    shell::RowStyle nameStyle = style;
+    nameStyle.fieldWidth = 190;
+    nl->addLayout(tight(s->addRows(names,
+                                   {shell::text(d.shipName, QStringLiteral("SHIP NAME："), QStringLiteral("40000CDWT OIL TANKER-1/2")),
+                                    shell::text(d.tankName, QStringLiteral("OIL TK NAME:"), QStringLiteral("NO.1 H.F.O.DEEP TK."))},
+                                   nameStyle)));
+    const auto sheet = d.sheet;
+    const QString caption = d.caption;
+    QPushButton *exportButton = s->addButton(QStringLiteral("Command5"), QStringLiteral("EXPORT EXCEL IN ENGLISH"),
+                                             [s, sheet, caption] { report::exportSheet(s, caption, sheet(s->fields())); });
+    nl->addWidget(exportButton, 0, Qt::AlignVCenter);
+    frames->addWidget(names);
+    bottom->addLayout(frames, 1);
+
+    auto *buttons = new QVBoxLayout;
+    buttons->setSpacing(8);
+    buttons->addWidget(s->addCalculateButton(QStringLiteral("Command11")));
+    buttons->addWidget(s->addClearButton(QStringLiteral("Command12"), QStringLiteral("清空数据")));
+    buttons->addStretch(1);
+    buttons->addWidget(s->makeExitButton(QStringLiteral("Command3")));
+    buttons->addWidget(s->makeBackButton(QStringLiteral("Command4")));
+    bottom->addLayout(buttons);
+    root->addLayout(bottom);
+
+    s->finish(shell::kLargeWindow);
+    return s;
+}
+
+}  // namespace hanhai::heating
