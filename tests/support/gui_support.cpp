@@ -1,10 +1,17 @@
 #include "support/gui_support.h"
 
 #include <QAbstractItemView>
+#include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QMouseEvent>
 #include <QLabel>
+
+#include "report/core/sheet.h"
+#include "report/ui/export.h"
+#include "support/sheet_reader.h"
 
 namespace guitest {
 
@@ -101,6 +108,66 @@ void moveOverBackground(QWidget *window) {
                 return;
             }
     QFAIL("no background to move over");
+}
+
+Home::Home(bool opener) : oldHome_(qgetenv("HOME")), oldConfig_(qgetenv("XDG_CONFIG_HOME")) {
+    root_ = QDir::temp().filePath(QStringLiteral("hanhai-home-%1-%2")
+                                      .arg(QCoreApplication::applicationPid())
+                                      .arg(QDateTime::currentMSecsSinceEpoch()));
+    QDir().mkpath(root_ + QStringLiteral("/.config"));
+    qputenv("HOME", root_.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (root_ + QStringLiteral("/.config")).toLocal8Bit());
+    if (opener) QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "open");
+}
+
+Home::~Home() {
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    qputenv("HOME", oldHome_);
+    qputenv("XDG_CONFIG_HOME", oldConfig_);
+    QDir(root_).removeRecursively();
+}
+
+QString Home::sheetFolder() const { return hanhai::report::sheetFolder(); }
+
+QStringList Home::sheets() const {
+    QStringList out;
+    for (const QString &f : QDir(sheetFolder()).entryList(QDir::Files | QDir::Hidden, QDir::Name)) out << QDir(sheetFolder()).filePath(f);
+    return out;
+}
+
+QMap<QString, SheetFont> fontBlock(const QString &block, const SheetFont &font) {
+    QMap<QString, SheetFont> out;
+    const auto b = hanhai::report::parseBlock(block.toStdString());
+    if (!b) return out;
+    for (int r = b->first.row; r <= b->last.row; ++r)
+        for (int c = b->first.column; c <= b->last.column; ++c)
+            out.insert(QString::fromStdString(hanhai::report::cellName({r, c})), font);
+    return out;
+}
+
+QString compareSheet(const QString &path, const QMap<QString, QString> &cells, const QMap<QString, SheetFont> &fonts) {
+    const sheettest::ReadSheet read = sheettest::readSheet(path.toStdString());
+    if (!read.ok) return QStringLiteral("unreadable: ") + QString::fromStdString(read.error);
+    QStringList diff;
+    if (read.sheets != 1) diff << QStringLiteral("%1 worksheets").arg(read.sheets);
+    for (auto it = cells.begin(); it != cells.end(); ++it)
+        if (!read.cells.count(it.key().toStdString())) diff << it.key() + QStringLiteral(": missing, should hold ") + it.value();
+    for (const auto &[ref, cell] : read.cells) {
+        const QString name = QString::fromStdString(ref);
+        const QString value = QString::fromStdString(cell.value);
+        if (cells.contains(name)) {
+            if (cell.type != "s") diff << name + QStringLiteral(": type ") + QString::fromStdString(cell.type);
+            if (value != cells[name]) diff << name + QStringLiteral(": \"") + value + QStringLiteral("\", should be \"") + cells[name] + '"';
+        } else if (cell.type != "blank" || !fonts.contains(name)) {
+            diff << name + QStringLiteral(": should not exist, holds \"") + value + '"';
+        }
+        const SheetFont want = fonts.value(name);
+        if (QString::fromStdString(cell.fontName) != want.name || cell.bold != want.bold || cell.size != want.size)
+            diff << name + QStringLiteral(": font %1 %2 %3").arg(QString::fromStdString(cell.fontName)).arg(cell.bold).arg(cell.size);
+    }
+    for (auto it = fonts.begin(); it != fonts.end(); ++it)
+        if (!read.cells.count(it.key().toStdString())) diff << it.key() + QStringLiteral(": no font set");
+    return diff.join(QLatin1Char('\n'));
 }
 
 Messages::Messages() {
