@@ -55,12 +55,6 @@ HeatingResult coilAndVolume(const Tank &tank, const Coil &coil, std::optional<do
 
 }  // namespace
 
-bool HeatingResult::finite() const {
-    for (const auto &value : {Q1, Q2, Q, flow, F, L, l, R})
-        if (value && !std::isfinite(*value)) return false;
-    return true;
-}
-
 const SteamRow *steamByPressure(std::string_view text) {
     for (const SteamRow &row : kSteamTable)
         if (row.pressure == text) return &row;
@@ -131,15 +125,6 @@ HeatingResult thermalOilHeating(const Tank &tank, const ThermalOil &oil, const C
     double F = 0;
     if (kEff != 0 && thetaM != tm) F = 1000 * Q / (kEff * (thetaM - tm));
     return coilAndVolume(tank, coil, Q1, Q2, Q, Qt, F);
-}
-
-ResultTexts resultTexts(const HeatingResult &result) {
-    auto general = [](std::optional<double> v) { return v ? shell::generalText(*v) : std::string(); };
-    auto fixed = [](std::optional<double> v, int places) {
-        return v ? shell::fixedText(*v, places) : std::string();
-    };
-    return {general(result.Q1), general(result.Q2), general(result.Q), general(result.flow),
-            fixed(result.F, 3),   fixed(result.L, 3),   fixed(result.l, 3), fixed(result.R, 6)};
 }
 
 namespace {

@@ -63,9 +63,6 @@ struct HeatingResult {
     std::optional<double> Q1, Q2, Q, flow, F, L, l, R;
 
     bool ok() const { return message.empty(); }
-    // Whether every computed result is a finite number; a result that overflowed or came
-    // from a division by zero (Z = 0, say) is no answer to show.
-    bool finite() const;
 };
 
 // The messages, in the order the steps can raise them.
@@ -111,13 +108,6 @@ std::optional<double> condensateEnthalpy(double T);
 
 HeatingResult steamHeating(const Tank &tank, const Steam &steam, const Coil &coil);
 HeatingResult thermalOilHeating(const Tank &tank, const ThermalOil &oil, const Coil &coil);
-
-// The texts of the result fields Text23 to Text26 (general number text, empty when not
-// computed) and Text29 to Text32 ("0.000", R "0.000000"); all empty after a message.
-struct ResultTexts {
-    std::string Q1, Q2, Q, flow, F, L, l, R;
-};
-ResultTexts resultTexts(const HeatingResult &result);
 
 // The text a screen field shows, by its control name ("Text1", "Combo2").
 using FieldText = std::function<std::string(std::string_view control)>;
