@@ -133,8 +133,7 @@ double number(const FieldText &field, std::string_view control) {
     return shell::leadingNumber(field(control));
 }
 
-// The fields both screens number alike.
-Tank readCommonTank(const FieldText &field) {
+Tank readTank(const FieldText &field, const AdjacentTankFields &adjacent) {
     Tank tank;
     tank.rho = number(field, "Text1");
     tank.V = number(field, "Text22");
@@ -155,6 +154,12 @@ Tank readCommonTank(const FieldText &field) {
     tank.k3 = number(field, "Text16");
     tank.k4 = number(field, "Text17");
     tank.k5 = number(field, "Text18");
+    tank.t4 = number(field, adjacent.t4);
+    tank.t5 = number(field, adjacent.t5);
+    tank.t6 = number(field, adjacent.t6);
+    tank.F6 = number(field, adjacent.F6);
+    tank.F7 = number(field, adjacent.F7);
+    tank.F8 = number(field, adjacent.F8);
     return tank;
 }
 
@@ -165,27 +170,13 @@ Coil readCoil(const FieldText &field) {
 }  // namespace
 
 SteamInputs readSteamInputs(const FieldText &field) {
-    SteamInputs in{readCommonTank(field), {field("Combo2"), number(field, "Text33")}, readCoil(field)};
-    in.tank.t4 = number(field, "Text35");
-    in.tank.t5 = number(field, "Text36");
-    in.tank.t6 = number(field, "Text37");
-    in.tank.F6 = number(field, "Text38");
-    in.tank.F7 = number(field, "Text39");
-    in.tank.F8 = number(field, "Text40");
-    return in;
+    return {readTank(field, kSteamAdjacentFields), {field("Combo2"), number(field, "Text33")}, readCoil(field)};
 }
 
 ThermalOilInputs readThermalOilInputs(const FieldText &field) {
-    ThermalOilInputs in{readCommonTank(field),
-                        {number(field, "Text28"), number(field, "Text33"), number(field, "Text34")},
-                        readCoil(field)};
-    in.tank.t4 = number(field, "Text37");
-    in.tank.t5 = number(field, "Text38");
-    in.tank.t6 = number(field, "Text39");
-    in.tank.F6 = number(field, "Text40");
-    in.tank.F7 = number(field, "Text41");
-    in.tank.F8 = number(field, "Text42");
-    return in;
+    return {readTank(field, kOilAdjacentFields),
+            {number(field, "Text28"), number(field, "Text33"), number(field, "Text34")},
+            readCoil(field)};
 }
 
 // ---- Calculation sheets ----

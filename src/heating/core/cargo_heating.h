@@ -112,8 +112,16 @@ HeatingResult thermalOilHeating(const Tank &tank, const ThermalOil &oil, const C
 // The text a screen field shows, by its control name ("Text1", "Combo2").
 using FieldText = std::function<std::string(std::string_view control)>;
 
+// The fields the two screens number differently: the adjacent tanks NO.2 to NO.4, their
+// temperatures t4 to t6 and their bulkhead areas F6 to F8.
+struct AdjacentTankFields {
+    std::string_view t4, t5, t6, F6, F7, F8;
+};
+inline constexpr AdjacentTankFields kSteamAdjacentFields{"Text35", "Text36", "Text37", "Text38", "Text39", "Text40"};
+inline constexpr AdjacentTankFields kOilAdjacentFields{"Text37", "Text38", "Text39", "Text40", "Text41", "Text42"};
+
 // The inputs as the calculate button reads them from the fields, each number by the
-// leading-number rule; the two screens number some of their fields differently.
+// leading-number rule.
 struct SteamInputs {
     Tank tank;
     Steam steam;

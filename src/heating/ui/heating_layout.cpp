@@ -35,6 +35,49 @@ QGridLayout *tight(QGridLayout *grid) {
 
 }  // namespace
 
+std::vector<shell::Row> tankRows(const AdjacentTankFields &adjacent) {
+    using shell::number;
+    const QString w = QStringLiteral("W/(m²·K)");
+    auto control = [](std::string_view name) { return QString::fromUtf8(name); };
+    return {
+        number("Text1", "油的比重ρ", "kg/m³"),
+        number("Text22", "货油舱舱容V", "m³"),
+        number("Text2", "油的初温t'", "℃"),
+        number("Text3", "油的终温t\"", "℃"),
+        withHint(number("Text4", "油的比热C ", "KJ/kg.K"), QStringLiteral(" 需查表，原油约为2")),
+        number("Text5", "油加温时间t", "h"),
+        number("Text6", "舷外水温度t1", "℃"),
+        number("Text7", "舷外空气温度t2", "℃"),
+        number("Text8", "NO.1邻舱温度t3", "℃"),
+        number(control(adjacent.t4), "NO.2邻舱温度t4", "℃"),
+        number(control(adjacent.t5), "NO.3邻舱温度t5", "℃"),
+        number(control(adjacent.t6), "NO.4邻舱温度t6", "℃"),
+        number("Text9", "油接触水线下舷板面积F1", "m²"),
+        number("Text10", "油接触船底面积F2", "m²"),
+        number("Text11", "油接触水线上舷板面积F3", "m²"),
+        number("Text12", "油舱的甲板面积F4", "m²"),
+        number("Text13", "油与NO.1邻舱接触面积F5", "m²"),
+        number(control(adjacent.F6), "油与NO.2邻舱接触面积F6", "m²"),
+        number(control(adjacent.F7), "油与NO.3邻舱接触面积F7", "m²"),
+        number(control(adjacent.F8), "油与NO.4邻舱接触面积F8", "m²"),
+        number("Text14", "油与水线下舷板面传热系数k1", w, "19.77"),
+        number("Text15", "油与船底面传热系数k2", w, "6.98"),
+        number("Text16", "油与水线上舷板面传热系数k3", w, "19.77"),
+        number("Text17", "油向甲板面传热系数k4", w, "8.72"),
+        number("Text18", "油向邻舱壁传热系数k5", w, "5.82"),
+    };
+}
+
+std::vector<shell::Row> coilRows() {
+    using shell::number;
+    return {
+        number("Text19", "加温盘管外径d", "mm"),
+        number("Text20", "加温盘管内径di", "mm"),
+        number("Text21", "并联管程数Z", {}, "1"),
+        number("Text27", "加热盘传热系数k", QStringLiteral("W/(m²·K)")),
+    };
+}
+
 shell::Outcome heatingOutcome(const HeatingResult &r) {
     if (!r.ok()) return shell::Outcome::failed(QString::fromStdString(r.message));
     return shell::Outcome()
@@ -90,7 +133,10 @@ QWidget *buildHeatingScreen(const HeatingScreenDesign &d) {
     columns->addLayout(right);
     root->addWidget(known);
 
-    // Below: the results and the sheet's names on the left, the buttons on the right.
+    // Below: the results and the sheet's names on the left, the buttons on the right. The
+    // buttons come first in tab order, right after the inputs.
+    QPushButton *calculate = s->addCalculateButton(QStringLiteral("Command11"));
+    QPushButton *clear = s->addClearButton(QStringLiteral("Command12"), QStringLiteral("清空数据"));
     auto *bottom = new QHBoxLayout;
     bottom->setSpacing(10);
     auto *frames = new QVBoxLayout;
@@ -125,11 +171,13 @@ QWidget *buildHeatingScreen(const HeatingScreenDesign &d) {
 
     auto *buttons = new QVBoxLayout;
     buttons->setSpacing(8);
-    buttons->addWidget(s->addCalculateButton(QStringLiteral("Command11")));
-    buttons->addWidget(s->addClearButton(QStringLiteral("Command12"), QStringLiteral("清空数据")));
+    buttons->addWidget(calculate);
+    buttons->addWidget(clear);
     buttons->addStretch(1);
-    buttons->addWidget(s->makeExitButton(QStringLiteral("Command3")));
-    buttons->addWidget(s->makeBackButton(QStringLiteral("Command4")));
+    QPushButton *back = s->makeBackButton(QStringLiteral("Command4"));
+    QPushButton *exit = s->makeExitButton(QStringLiteral("Command3"));
+    buttons->addWidget(exit);  // the exit button stands above the back button
+    buttons->addWidget(back);
     bottom->addLayout(buttons);
     root->addLayout(bottom);
 

@@ -31,6 +31,12 @@ QWidget *buildHeatingScreen(const HeatingScreenDesign &design);
 // The results of a heat balance as the screens show them, or the message that stopped it.
 shell::Outcome heatingOutcome(const HeatingResult &result);
 
+// The tank's rows in screen order, ρ to k5 (25 rows): both screens show the same data, with
+// their own numbers for the adjacent tanks NO.2 to NO.4.
+std::vector<shell::Row> tankRows(const AdjacentTankFields &adjacent);
+// The coil's rows: d, di, Z and k.
+std::vector<shell::Row> coilRows();
+
 inline const QString kCoilHint = QStringLiteral("对钢管:k=100-120,铝黄铜管:k=200-220");
 
 }  // namespace hanhai::heating
