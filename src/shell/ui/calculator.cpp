@@ -163,9 +163,13 @@ void CalculatorScreen::setAfterFailure(std::function<void(CalculatorScreen &, bo
 
 Places CalculatorScreen::places() const { return places_ ? places_->places() : Places::Unrounded; }
 
-void CalculatorScreen::calculate() { show(compute_(fields()), true); }
+void CalculatorScreen::calculate() {
+    if (compute_) show(compute_(fields()), true);
+}
 
-void CalculatorScreen::recompute() { show(compute_(fields()), false); }
+void CalculatorScreen::recompute() {
+    if (compute_) show(compute_(fields()), false);
+}
 
 void CalculatorScreen::clear() {
     for (const Row &row : rows_) {

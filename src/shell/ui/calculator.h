@@ -47,6 +47,7 @@ RowStyle resultRowStyle();  // the usual result rows
 class CalculatorScreen : public ScreenWindow {
     Q_OBJECT
 public:
+    // What the calculate button and the options run; a lookup screen may have none.
     using Computation = std::function<Outcome(const Fields &)>;
 
     CalculatorScreen(const QString &name, const QString &caption, const QColor &background, Computation compute);
