@@ -10,8 +10,6 @@
 #include "shell/core/numbers.h"
 
 using namespace hanhai::heating;
-using hanhai::report::Font;
-using hanhai::report::Sheet;
 using hanhai::shell::generalText;
 
 namespace {
@@ -191,100 +189,4 @@ TEST(CargoHeating, UnusableNumbersNeverPassAsResults) {
     huge.tank.tEnd = huge.tank.tStart;
     EXPECT_FALSE(finite(run(huge)));
     EXPECT_TRUE(finite(run(steamExample())));
-}
-
-namespace {
-
-// Column A from row 5 on, as the steam sheet numbers its items.
-const std::vector<std::string> kSteamLabels = {
-    "KNOWN PARAMETER: ", "1、SPECIFIC MASS ", "2、OIL FIRST TEMP.", "3、OIL END TEMP.", "4、OIL SPECIFIC HEAT ",
-    "5、OIL HEATING TIME ", "6、OUTBOARD WARTER TEMP.：", "7、OUTBOARD AIR TEMP.", "8、NO.1 NEAR TANKER TEMP.",
-    "9、NO.2 NEAR TANKER TEMP.", "10、NO.3 NEAR TANKER TEMP.", "11、NO.4 NEAR TANKER TEMP.",
-    "12、OIL TANK AT BILGE NEAR TO SEA WATER AREA", "13、OIL TANK AT BOTTOM NEAR TO SEA WATER AREA",
-    "14、OIL TANK AT BOARD(AB.CWL) NEAR TO SEA WATER AREA", "15、OIL TANK DECK AREA",
-    "16、OIL CONTACT NO.1 NEAR TANKER AREA", "17、OIL CONTACT NO.2 NEAR TANKER AREA",
-    "18、OIL CONTACT NO.3 NEAR TANKER AREA", "19、OIL CONTACT NO.4 NEAR TANKER AREA",
-    "20、OIL TANK AT BILGE NEAR TO SEA WATER H.T.C.", "21、OIL TANK AT BOTTOM NEAR TO SEA WATER H.T.C.",
-    "22、OIL TANK AT BOARD(AB.CWL) NEAR TO SEA WATER H.T.C.", "23、OIL TO DECK HEAT TRANSFER COEFFICIENT",
-    "24、OIL TO NEAR TANKER HEAT TRANSFER COFFICIENT", "25、OIL TANKER CAPACITY", "26、STEAM PRESSURE",
-    "27、STEAM CONDENSATION TEMP.", "28、STEAM HEATING PIPING OUTSIDE DIAMETER",
-    "29、STEAM HEATING PIPING INSIDE DIAMETER", "30、THE COIL PIPE NUMBER",
-    "31、THE COIL PIPE HEAT TRANSFER COEFFICIENT", "THE RESULT OF CALCULATION：",
-    "32、THE REQUIREMENT HEATING QUANTITY FOR WARMING UP", "33、THE REQUIREMENT HEATING QUANTITY FOR KEEP TEMP",
-    "34、THE TOTAL REQUIREMENT HEATING QUANTITY", "35、THE REQUIREMENT QUANTITY OF STEAM", "36、THE COIL PIPE AREA",
-    "37、THE COIL PIPE LENGTH", "38、EACH COIL PIPE LENGTH", "39、HEATING COIL AREA/VOLUME"};
-
-// The thermal-oil sheet shares items 1 to 25 (row 11 without the colon) and goes on with its own.
-std::vector<std::string> oilLabels() {
-    std::vector<std::string> labels(kSteamLabels.begin(), kSteamLabels.begin() + 26);
-    labels[6] = "6、OUTBOARD WARTER TEMP.";
-    for (const char *label :
-         {"26、THERAML OIL INLET TEMP.", "27、THERAML OIL OUTLET TEMP.", "28、THERAML OIL SPECIFIC HEAT",
-          "29、THE HEATING COIL PIPE OUTSIDE DIAMETER", "30、THE HEATING COIL PIPE INSIDE DIAMETER",
-          "31、THE COIL PIPE NUMBER", "32、THE COIL PIPE HEAT TRANSFER COEFFICIENT", "THE RESULT OF CALCULATION：",
-          "33、THE REQUIREMENT HEATING QUANTITY FOR WARMING UP", "34、THE REQUIREMENT HEATING QUANTITY FOR KEEP TEMP",
-          "35、THE TOTAL REQUIREMENT HEATING QUANTITY", "36、THE REQUIREMENT QUANTITY OF STEAM",
-          "37、THE COIL PIPE AREA", "38、THE COIL PIPE LENGTH", "39、EACH COIL PIPE LENGTH",
-          "40、HEATING COIL AREA/VOLUME"})
-        labels.push_back(label);
-    return labels;
-}
-
-// Every field shows its own control name, so a value cell tells which field it came from.
-std::string ownName(std::string_view control) { return std::string(control); }
-
-void expectFrame(const Sheet &sheet, const std::vector<std::string> &labels, const char *ship, const char *tank) {
-    std::vector<std::string> columnA;
-    for (const auto &[cell, text] : sheet.cells())
-        if (cell.column == 1 && cell.row >= 5 && cell.row <= 48) columnA.push_back(text);
-    EXPECT_EQ(columnA, labels);
-    // the items and row 1, 3, 4 and 49; every item has its value
-    EXPECT_EQ(sheet.cells().size(), 2 * labels.size() - 2 + 1 + 4 + 3);
-
-    EXPECT_EQ(sheet.text("C1"), ship);
-    EXPECT_EQ(sheet.text("A3") + "|" + sheet.text("B3"), "ITEM：|CALCULATION OF CARGO TANKER HEATING");
-    EXPECT_EQ(sheet.text("A4") + "|" + sheet.text("C4"), std::string("OIL TANK NAME：|") + tank);
-    EXPECT_EQ(sheet.text("A49") + sheet.text("D49") + sheet.text("G49"), "DESIGNED：CHECKED：DATE：");
-
-    // the sea-water areas: bottom (F2) before the shell above the waterline (F3)
-    EXPECT_EQ(sheet.text("A18"), "13、OIL TANK AT BOTTOM NEAR TO SEA WATER AREA");
-    EXPECT_EQ(sheet.text("G18"), "F2=Text10m^2");
-    EXPECT_EQ(sheet.text("A19"), "14、OIL TANK AT BOARD(AB.CWL) NEAR TO SEA WATER AREA");
-    EXPECT_EQ(sheet.text("G19"), "F3=Text11m^2");
-
-    const Font title{"黑体", true, 18}, bold{std::nullopt, true, std::nullopt};
-    std::map<std::string, Font> fonts;
-    for (const auto &[cell, font] : sheet.fonts()) fonts[hanhai::report::cellName(cell)] = font;
-    EXPECT_EQ(fonts, (std::map<std::string, Font>{
-                         {"C1", title}, {"D1", title}, {"E1", title}, {"B3", bold}, {"C3", bold}, {"B4", bold}, {"C4", bold}}));
-}
-
-}  // namespace
-
-TEST(HeatingSheets, SteamLayout) {
-    Sheet sheet = steamHeatingSheet(ownName);
-    expectFrame(sheet, kSteamLabels, "Text34", "Text28");
-    const std::map<std::string, std::string> values = {
-        {"G6", "ρ= Text1kg/m^3"}, {"G8", "\u0433=Text3℃"},     {"G9", "C=Text4 KJ/(kg.K)"},
-        {"G16", "t6=Text37℃"},    {"G24", "F8=Text40m^2"},    {"G31", "P=Combo2"},
-        {"G32", "\u0433s=Text33℃"}, {"G35", "Z=Text21"},       {"G38", "Q1=Text23KJ/h"},
-        {"G41", "G=Text26kg/h"},  {"G45", "R=Text32m^2/m^3"}, {"G37", ""}};
-    for (const auto &[cell, text] : values) EXPECT_EQ(sheet.text(cell), text) << cell;
-
-    // an empty field leaves the symbol and the unit
-    Sheet empty = steamHeatingSheet([](std::string_view) { return std::string(); });
-    EXPECT_EQ(empty.text("G6"), "ρ= kg/m^3");
-    EXPECT_EQ(empty.text("G31"), "P=");
-    EXPECT_EQ(empty.text("C1"), "");
-}
-
-TEST(HeatingSheets, ThermalOilLayout) {
-    Sheet sheet = thermalOilHeatingSheet(ownName);
-    expectFrame(sheet, oilLabels(), "Text36", "Text35");
-    const std::map<std::string, std::string> values = {
-        {"G14", "t4=Text37℃"},  {"G16", "t6=Text39℃"},          {"G22", "F6=Text40m^2"},
-        {"G24", "F8=Text42m^2"}, {"G31", "t's=Text28℃"},         {"G32", "\u0433s=Text33℃"},
-        {"G33", "CT=Text34KJ/(kg.K)"}, {"G36", "Z=Text21"},       {"G39", "Q1=Text23KW"},
-        {"G42", "G=Text26kg/h"}, {"G46", "R=Text32m^2/m^3"},     {"G38", ""}};
-    for (const auto &[cell, text] : values) EXPECT_EQ(sheet.text(cell), text) << cell;
 }
