@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libegl-dev libxkbcommon-dev
-  googletest libgtest-dev
+  googletest libgtest-dev libbenchmark-dev
   libxlsxwriter-dev python3 python3-openpyxl
   fontconfig fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
 )
