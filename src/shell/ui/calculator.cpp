@@ -57,7 +57,7 @@ QGridLayout *CalculatorScreen::addRows(QWidget *parent, const std::vector<Row> &
         const int c = column;
         QLabel *caption = nullptr;
         if (row.kind != Row::Kind::Check && !row.caption.isEmpty()) {
-            caption = look::label(parent, QString(), row.caption, style.caption);
+            caption = look::label(parent, row.captionControl, row.caption, style.caption);
             if (style.shadedCaption && row.kind != Row::Kind::Result) look::shadeCaption(caption);
         }
         QWidget *field = nullptr;

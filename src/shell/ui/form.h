@@ -54,6 +54,7 @@ struct Row {
     Format format = {};       // Result
     QString hint = {};        // a remark beside the row
     bool captionAbove = false;  // the caption stands over the field instead of before it
+    QString captionControl = {};  // the caption label's own control name, where it has one
 };
 
 inline Row number(QString control, QString caption, QString unit = {}, QString start = {}) {
@@ -73,6 +74,10 @@ inline Row result(QString control, QString caption, QString unit, Format format 
 }
 inline Row withHint(Row row, QString hint) {
     row.hint = std::move(hint);
+    return row;
+}
+inline Row namedCaption(Row row, QString control) {
+    row.captionControl = std::move(control);
     return row;
 }
 inline Row captionAbove(Row row) {
