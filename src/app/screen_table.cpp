@@ -4,12 +4,18 @@
 #include "geometry/ui/volume_screens.h"
 #include "geometry/ui/weight_screens.h"
 #include "heating/ui/heating_screens.h"
+#include "heating/ui/insulation_screens.h"
+#include "piping/ui/branch_screen.h"
 #include "piping/ui/expansion_screen.h"
+#include "piping/ui/orifice_screen.h"
+#include "piping/ui/flow_screen.h"
 #include "piping/ui/sleeve_screen.h"
 #include "shell/ui/calculator.h"
 #include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
 #include "steel/ui/steel_screens.h"
+#include "ventilation/ui/engine_room_screen.h"
+#include "ventilation/ui/cabin_screens.h"
 
 namespace hanhai::app {
 
@@ -84,17 +90,17 @@ const ScreenEntry kScreens[] = {
 
     // the other calculators and desk tools, all returning to the main menu
     {"管子膨胀量计算", kMain, piping::makeExpansionScreen},
-    {"流量速度转换", kMain, nullptr},
-    {"支管合并管径计算", kMain, nullptr},
-    {"节流孔板计算", kMain, nullptr},
+    {"流量速度转换", kMain, piping::makeFlowScreen},
+    {"支管合并管径计算", kMain, piping::makeBranchScreen},
+    {"节流孔板计算", kMain, piping::makeOrificeScreen},
     {"焊接直通套管选择", kMain, piping::makeSleeveScreen},
     {"货油加热系统计算蒸汽", kMain, heating::makeSteamHeatingScreen},
     {"货油加热系统计算热油", kMain, heating::makeThermalOilHeatingScreen},
-    {"管子绝热包扎计算", kMain, nullptr},
-    {"舱柜绝热包扎计算", kMain, nullptr},
-    {"舱室通风风量计算", kMain, nullptr},
-    {"不舱室通风风量计算", kMain, nullptr},
-    {"机舱通风风量计算", kMain, nullptr},
+    {"管子绝热包扎计算", kMain, heating::makePipeInsulationScreen},
+    {"舱柜绝热包扎计算", kMain, heating::makeTankInsulationScreen},
+    {"舱室通风风量计算", kMain, ventilation::makeRegularCabinScreen},
+    {"不舱室通风风量计算", kMain, ventilation::makeIrregularCabinScreen},
+    {"机舱通风风量计算", kMain, ventilation::makeEngineRoomScreen},
     {"螺栓扭力计算", kMain, nullptr},
     {"轴系轴径计算", kMain, nullptr},
     {"柴油机转速计算", kMain, nullptr},
