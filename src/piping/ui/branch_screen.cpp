@@ -45,21 +45,6 @@ Outcome merge(const Fields &f) {
     return out.set(QStringLiteral("Text2"), r.bore).set(QStringLiteral("Text3"), r.header);
 }
 
-// Opening the list starts a pick: what was typed before no longer counts as typed.
-class ListOpened : public QObject {
-public:
-    explicit ListOpened(QComboBox *combo) : QObject(combo), edit_(combo->lineEdit()) { combo->view()->installEventFilter(this); }
-
-protected:
-    bool eventFilter(QObject *, QEvent *e) override {
-        if (e->type() == QEvent::Show) edit_->setModified(false);
-        return false;
-    }
-
-private:
-    QLineEdit *edit_;
-};
-
 // Rows 0 to n − 1 are shown, the others hidden.
 void showRows(QWidget *s, int n) {
     for (int k = 0; k < kMostBranches; ++k)
@@ -137,14 +122,7 @@ QWidget *makeBranchScreen() {
     root->addLayout(s->makeBackAndExitRow(QStringLiteral("Command4"), QStringLiteral("Command3")));
 
     auto *combo = s->findChild<QComboBox *>(QStringLiteral("Combo1"));
-    new ListOpened(combo);
-    QObject::connect(combo, &QComboBox::activated, s, [s, combo](int index) {
-        // Qt also reports a typed text that happens to equal an entry once editing ends; a
-        // picked entry has been written into the edit, a typed one is still marked modified.
-        QLineEdit *edit = combo->lineEdit();
-        const bool typed = edit->isModified();
-        edit->setModified(false);
-        if (typed) return;
+    shell::look::onPick(combo, s, [s, combo](int index) {
         const std::optional<int> n = branchCount(combo->itemText(index).toStdString());
         if (!n) return;
         s->clear();  // the ten branches and both results

@@ -86,8 +86,8 @@ QWidget *makeSleeveScreen() {
 
     auto *bore = s->findChild<QComboBox *>(QStringLiteral("Combo1"));
     auto *pipe = s->findChild<QComboBox *>(QStringLiteral("Combo2"));
-    QObject::connect(bore, &QComboBox::activated, s, [s, bore] { showSleeve(*s, sleeveByBore(bore->currentText().toStdString())); });
-    QObject::connect(pipe, &QComboBox::activated, s, [s, pipe] { showSleeve(*s, sleeveByPipe(pipe->currentText().toStdString())); });
+    look::onPick(bore, s, [s, bore](int) { showSleeve(*s, sleeveByBore(bore->currentText().toStdString())); });
+    look::onPick(pipe, s, [s, pipe](int) { showSleeve(*s, sleeveByPipe(pipe->currentText().toStdString())); });
 
     s->finish();  // sized with the frame in place, then hidden until a sleeve is chosen
     frame->setVisible(false);

@@ -1,6 +1,8 @@
 #include "shell/ui/look.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -103,6 +105,39 @@ QComboBox *dropDown(QWidget *parent, const QString &name, const QFont &font, con
     box->setMaxVisibleItems(15);
     pointingHand(box);
     return box;
+}
+
+namespace {
+
+// A typed text leaves the drop-down's edit marked modified; a picked entry is written into it
+// by the drop-down, which clears the mark. Opening the list starts a pick afresh.
+class ListOpened : public QObject {
+public:
+    explicit ListOpened(QComboBox *box) : QObject(box), edit_(box->lineEdit()) { box->view()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override {
+        if (e->type() == QEvent::Show && edit_) edit_->setModified(false);
+        return false;
+    }
+
+private:
+    QLineEdit *edit_;
+};
+
+}  // namespace
+
+void onPick(QComboBox *box, QObject *context, std::function<void(int)> picked) {
+    if (!box->property("hanhai.pick").toBool()) {
+        box->setProperty("hanhai.pick", true);
+        new ListOpened(box);
+    }
+    QObject::connect(box, &QComboBox::activated, context, [box, picked = std::move(picked)](int index) {
+        QLineEdit *edit = box->lineEdit();
+        const bool typed = edit && edit->isModified();
+        if (edit) edit->setModified(false);
+        if (!typed) picked(index);
+    });
 }
 
 void markRecommended(QLineEdit *field) {

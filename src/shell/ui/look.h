@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QIcon>
 #include <QString>
+#include <functional>
 
 class QWidget;
 class QComboBox;
@@ -55,6 +56,11 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
 // is taken as typed: never completed from the list, never added to it.
 QComboBox *dropDown(QWidget *parent, const QString &name, const QFont &font, const QStringList &items,
                     const QString &prompt);
+
+// Runs `picked` with the entry's index when the user picks an entry of a drop-down from its list
+// (or with the arrow keys); a typed text never counts as a pick, not even one that equals an
+// entry, whether editing ends with Enter or by leaving the field.
+void onPick(QComboBox *box, QObject *context, std::function<void(int index)> picked);
 
 // Shows a red, centred design text (a recommended value or a quantity).
 void markRecommended(QLineEdit *field);

@@ -115,28 +115,6 @@ void keepPlace(QWidget *w) {
     w->setSizePolicy(p);
 }
 
-// Enter in a list's text computes, as it does anywhere on the screen, and never counts as
-// choosing the entry that the text happens to name.
-class EnterComputes : public QObject {
-public:
-    EnterComputes(QPushButton *calculate, QObject *parent) : QObject(parent), calculate_(calculate) {}
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent *>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                calculate_->click();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QPushButton *calculate_;
-};
-
 class Builder {
 public:
     explicit Builder(shell::CalculatorScreen *s) : s_(s) {
@@ -362,16 +340,12 @@ QWidget *makeEngineRoomScreen() {
     }
     for (const Equipment &e : equipment())
         if (e.list) resetList(s, e.list, e.listStart);
-    auto *enter = new EnterComputes(calculateButton, s);
-    for (auto *box : s->findChildren<QComboBox *>()) {
-        box->lineEdit()->setFont(box->font());  // not the style sheet's
-        box->lineEdit()->installEventFilter(enter);
-    }
+    for (auto *box : s->findChildren<QComboBox *>()) box->lineEdit()->setFont(box->font());  // not the style sheet's
 
     // Choosing a boiler's position from its list shows or hides its heat loss; typing does not.
     auto position = [s](const char *list, const QStringList &heatLoss, int field) {
         auto *box = s->findChild<QComboBox *>(list);
-        QObject::connect(box, &QComboBox::activated, s, [s, box, heatLoss, field](int index) {
+        shell::look::onPick(box, s, [s, box, heatLoss, field](int index) {
             const QString entry = box->itemText(index);
             if (entry == qs(kInEngineRoom)) {
                 showAll(s, heatLoss, true);
