@@ -1,0 +1,9 @@
+#pragma once
+
+class QWidget;
+
+namespace hanhai::machinery {
+
+QWidget *makeDeflectionScreen();  // 挠度计算
+
+}  // namespace hanhai::machinery
