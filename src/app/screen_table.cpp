@@ -1,15 +1,22 @@
 // Every screen of the suite: its name, the screen its back control reopens, and how its
 // window is made. A screen that is not built yet has no maker, and the menus leave it inert.
 #include "app/screens.h"
+#include "cabling/ui/cabling_screens.h"
 #include "geometry/ui/volume_screens.h"
 #include "geometry/ui/weight_screens.h"
 #include "heating/ui/heating_screens.h"
 #include "heating/ui/insulation_screens.h"
+#include "machinery/ui/bolt_screen.h"
+#include "machinery/ui/shaft_screen.h"
+#include "machinery/ui/deflection_screen.h"
+#include "machinery/ui/engine_speed_screen.h"
+#include "machinery/ui/power_units_screen.h"
 #include "piping/ui/branch_screen.h"
 #include "piping/ui/expansion_screen.h"
 #include "piping/ui/orifice_screen.h"
 #include "piping/ui/flow_screen.h"
 #include "piping/ui/sleeve_screen.h"
+#include "sections/ui/section_screens.h"
 #include "shell/ui/calculator.h"
 #include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
@@ -101,17 +108,17 @@ const ScreenEntry kScreens[] = {
     {"舱室通风风量计算", kMain, ventilation::makeRegularCabinScreen},
     {"不舱室通风风量计算", kMain, ventilation::makeIrregularCabinScreen},
     {"机舱通风风量计算", kMain, ventilation::makeEngineRoomScreen},
-    {"螺栓扭力计算", kMain, nullptr},
-    {"轴系轴径计算", kMain, nullptr},
-    {"柴油机转速计算", kMain, nullptr},
-    {"功率单位转换", kMain, nullptr},
-    {"挠度计算", kMain, nullptr},
-    {"电缆托架宽度估算", kMain, nullptr},
-    {"电缆框估算", kMain, nullptr},
-    {"电缆筒估算", kMain, nullptr},
-    {"电缆盒估算", kMain, nullptr},
-    {"T型材模数惯性计算", kMain, nullptr},
-    {"槽型舱壁剖面模数惯性矩计算", kMain, nullptr},
+    {"螺栓扭力计算", kMain, machinery::makeBoltScreen},
+    {"轴系轴径计算", kMain, machinery::makeShaftScreen},
+    {"柴油机转速计算", kMain, machinery::makeEngineSpeedScreen},
+    {"功率单位转换", kMain, machinery::makePowerUnitsScreen},
+    {"挠度计算", kMain, machinery::makeDeflectionScreen},
+    {"电缆托架宽度估算", kMain, cabling::makeTrayWidthScreen},
+    {"电缆框估算", kMain, cabling::makeFrameScreen},
+    {"电缆筒估算", kMain, cabling::makeTubeScreen},
+    {"电缆盒估算", kMain, cabling::makeBoxScreen},
+    {"T型材模数惯性计算", kMain, sections::makeTSectionScreen},
+    {"槽型舱壁剖面模数惯性矩计算", kMain, sections::makeCorrugationScreen},
     {"万年历计算", kMain, nullptr},
     {"科学计算器", kMain, nullptr},
 };
