@@ -47,12 +47,7 @@ void calculate(shell::CalculatorScreen &s, Fitting fitting) {
 
 QWidget *fittingScreen(const FittingScreen &d) {
     auto *s = new shell::CalculatorScreen(d.name, d.name, kCableBackground, nullptr);
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(8);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), d.name, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(d.name, 8);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(24);

@@ -33,12 +33,7 @@ void calculate(shell::CalculatorScreen &s) {
 
 QWidget *makeTrayWidthScreen() {
     auto *s = new shell::CalculatorScreen(kName, kName, kCableBackground, nullptr);
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(10);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), kName, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(kName);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(24);

@@ -96,12 +96,7 @@ QWidget *buildHeatingScreen(const HeatingScreenDesign &d) {
     s->setFailure(shell::Failure::Hold);
     const shell::RowStyle style = rowStyle();
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(14, 8, 14, 10);
-    root->setSpacing(6);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), d.title, look::xinwei(20, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(d.title, 6, {14, 8, 14, 10}, 20);
 
     // The known data: two columns, the heating medium under the right one.
     QGroupBox *known = s->addFrame(QStringLiteral("Frame1"), QStringLiteral("已知数据："));

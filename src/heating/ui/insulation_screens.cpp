@@ -64,12 +64,7 @@ shell::CalculatorScreen *buildInsulationScreen(const InsulationDesign &d, QBoxLa
     auto *s = new shell::CalculatorScreen(d.name, d.name, kInsulationBackground, d.compute);
     s->setFailure(d.failure);
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(10);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), d.name, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(d.name);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(18);

@@ -90,12 +90,7 @@ QWidget *makePowerUnitsScreen() {
     auto *s = new shell::CalculatorScreen(kName, kName, kBackground, nullptr);
     s->setFailure(shell::Failure::Hold);
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(8);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), QStringLiteral("功 率 单 位 转 换"), look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(QStringLiteral("功 率 单 位 转 换"), 8);
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(18);

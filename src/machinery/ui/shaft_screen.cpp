@@ -60,12 +60,7 @@ QWidget *makeShaftScreen() {
     auto *s = new shell::CalculatorScreen(kName, kName, kBackground, diameters);
     s->setFailure(shell::Failure::Hold, qt(kShaftInputMessage));
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(16, 12, 16, 14);
-    root->setSpacing(8);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), kName, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(kName, 8, {16, 12, 16, 14});
 
     // The plant on the left, the factors of the arrangement (red design values) on the right.
     const ShaftInputs factors;

@@ -46,12 +46,7 @@ QWidget *makeExpansionScreen() {
         report::exportSheet(s, kName, expansionSheet(language, s->fields().texts()));
     };
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(10);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), kName, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(kName);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(24);

@@ -154,12 +154,7 @@ QWidget *makeFlowScreen() {
     auto *s = new shell::CalculatorScreen(kName, kName, kBackground, nullptr);
     s->setFailure(shell::Failure::Hold);
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(12);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), QStringLiteral("流 量 速 度 转 换"), look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(QStringLiteral("流 量 速 度 转 换"), 12);
     root->addStretch(1);
 
     // The pipe's and the duct's panels share the same two places; the chooser stands over them

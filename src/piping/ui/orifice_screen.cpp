@@ -198,12 +198,7 @@ QGridLayout *addSide(shell::CalculatorScreen *s, QGroupBox *frame, const std::ve
 
 QWidget *makeOrificeScreen() {
     auto *s = new shell::CalculatorScreen(kName, kName, kOrificeBackground, nullptr);
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(10);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), QStringLiteral("节 流 孔 板 计 算"), look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(QStringLiteral("节 流 孔 板 计 算"));
 
     QGroupBox *data = s->addFrame(QStringLiteral("Frame1"), QStringLiteral("实验数据："));
     const QList<QLineEdit *> dataFields = addDataRows(data);

@@ -46,12 +46,7 @@ void showSleeve(shell::CalculatorScreen &screen, const Sleeve *s) {
 QWidget *makeSleeveScreen() {
     const QString name = QStringLiteral("焊接直通套管选择");
     auto *s = new shell::CalculatorScreen(name, name, look::kMenuBackground, nullptr);
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(40, 16, 40, 16);
-    root->setSpacing(14);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), name, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(name, 14, {40, 16, 40, 16});
 
     shell::RowStyle pick = shell::inputRowStyle();
     pick.field = look::song(14.25);

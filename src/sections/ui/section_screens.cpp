@@ -59,12 +59,7 @@ QWidget *sectionScreen(const QString &name, const QString &title, const std::vec
     auto *s = new shell::CalculatorScreen(name, title, kSectionBackground, std::move(compute));
     s->setFailure(shell::Failure::Hold, QString::fromUtf8(kSectionInputMessage));
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(10);
-    QLabel *heading = look::label(s, QStringLiteral("Label1"), title, look::xinwei(21.75, true));
-    heading->setAlignment(Qt::AlignCenter);
-    root->addWidget(heading);
+    QVBoxLayout *root = s->titledColumn(title);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(18);

@@ -260,12 +260,7 @@ CalculatorScreen *buildCalculator(const CalculatorDesign &d) {
     s->setFailure(d.failure, d.inputMessage);
     if (d.afterFailure) s->setAfterFailure(d.afterFailure);
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(10);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), d.title, look::xinwei(21.75, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(d.title);
 
     auto *body = new QHBoxLayout;
     body->setSpacing(18);

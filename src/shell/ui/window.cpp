@@ -3,9 +3,11 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QVBoxLayout>
 
 #include <algorithm>
 
@@ -47,6 +49,16 @@ QPushButton *ScreenWindow::makeExitButton(const QString &control) {
     b->setProperty("hanhai.navigation", true);
     connect(b, &QPushButton::clicked, this, [] { exitProgram(); });
     return b;
+}
+
+QVBoxLayout *ScreenWindow::titledColumn(const QString &title, int spacing, QMargins margins, double points) {
+    auto *root = new QVBoxLayout(this);
+    root->setContentsMargins(margins);
+    root->setSpacing(spacing);
+    QLabel *label = look::label(this, QStringLiteral("Label1"), title, look::xinwei(points, true));
+    label->setAlignment(Qt::AlignCenter);
+    root->addWidget(label);
+    return root;
 }
 
 QHBoxLayout *ScreenWindow::makeBackAndExitRow(const QString &back, const QString &exit) {

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <QColor>
+#include <QMargins>
 #include <QSize>
 #include <QWidget>
 
 class QHBoxLayout;
+class QVBoxLayout;
 class QPushButton;
 
 namespace hanhai::shell {
@@ -27,6 +29,10 @@ public:
     QPushButton *makeBackButton(const QString &control);
     // The exit button: it ends the program.
     QPushButton *makeExitButton(const QString &control);
+    // The window's main column, with the title Label1 centred at its top (华文新魏 21.75 pt bold
+    // unless `points` says otherwise).
+    QVBoxLayout *titledColumn(const QString &title, int spacing = 10, QMargins margins = {18, 12, 18, 14},
+                              double points = 21.75);
     // The bottom row: the back button on the left, the exit button on the right.
     QHBoxLayout *makeBackAndExitRow(const QString &back, const QString &exit);
 

@@ -49,12 +49,7 @@ QWidget *cabinScreen(const QString &name, const QString &title, const std::vecto
     // Nothing is checked; only a flow that cannot be shown (N = 0) empties both results.
     s->setFailure(shell::Failure::Blank);
 
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(18, 12, 18, 14);
-    root->setSpacing(12);
-    QLabel *heading = look::label(s, QStringLiteral("Label1"), title, look::xinwei(21.75, true));
-    heading->setAlignment(Qt::AlignCenter);
-    root->addWidget(heading);
+    QVBoxLayout *root = s->titledColumn(title, 12);
     root->addStretch(1);
 
     shell::RowStyle in = shell::inputRowStyle();

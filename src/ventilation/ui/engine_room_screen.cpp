@@ -196,12 +196,7 @@ QWidget *makeEngineRoomScreen() {
     // Group captions stand in the group's border, so that nine groups fit one screen.
     s->setStyleSheet(QStringLiteral("QGroupBox{border:1px solid #8fa8a0;border-radius:3px;margin-top:9px;padding-top:5px;}"
                                     "QGroupBox::title{subcontrol-origin:margin;left:9px;padding:0 3px;}"));
-    auto *root = new QVBoxLayout(s);
-    root->setContentsMargins(12, 4, 12, 8);
-    root->setSpacing(3);
-    QLabel *title = look::label(s, QStringLiteral("Label1"), kName, look::xinwei(20, true));
-    title->setAlignment(Qt::AlignCenter);
-    root->addWidget(title);
+    QVBoxLayout *root = s->titledColumn(kName, 3, {12, 4, 12, 8}, 20);
 
     // The machinery of the ship, each item with the units running together, and the fans.
     QGroupBox *selection = s->addFrame(QStringLiteral("Frame1"), QStringLiteral("选择本船的设备"), s);
