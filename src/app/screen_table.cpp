@@ -21,6 +21,8 @@
 #include "shell/ui/info_pages.h"
 #include "shell/ui/menus.h"
 #include "steel/ui/steel_screens.h"
+#include "tools/ui/calculator_screen.h"
+#include "tools/ui/calendar_screen.h"
 #include "ventilation/ui/engine_room_screen.h"
 #include "ventilation/ui/cabin_screens.h"
 
@@ -119,8 +121,8 @@ const ScreenEntry kScreens[] = {
     {"电缆盒估算", kMain, cabling::makeBoxScreen},
     {"T型材模数惯性计算", kMain, sections::makeTSectionScreen},
     {"槽型舱壁剖面模数惯性矩计算", kMain, sections::makeCorrugationScreen},
-    {"万年历计算", kMain, nullptr},
-    {"科学计算器", kMain, nullptr},
+    {"万年历计算", kMain, tools::makeCalendarScreen},
+    {"科学计算器", kMain, tools::makeCalculatorScreen},
 };
 
 }  // namespace
