@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libegl-dev libxkbcommon-dev
   googletest libgtest-dev libbenchmark-dev
   libxlsxwriter-dev python3 python3-openpyxl
+  clang libclang-rt-14-dev
   fontconfig fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
 )
 
