@@ -24,6 +24,7 @@ class ScreenWindow : public QWidget {
 public:
     // name: the screen's name (its object name); caption: the window title.
     ScreenWindow(const QString &name, const QString &caption, const QColor &background);
+    ~ScreenWindow() override;
 
     // The back button, captioned after the screen it returns to; it closes this screen.
     QPushButton *makeBackButton(const QString &control);
