@@ -141,7 +141,6 @@ protected:
     void paintEvent(QPaintEvent *) override {
         // A pale sky over calm water.
         QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
         const QRectF r = rect();
         const double horizon = r.height() * 0.62;
         QLinearGradient sky(0, 0, 0, horizon);
@@ -152,17 +151,40 @@ protected:
         sea.setColorAt(0, QColor(214, 236, 246));
         sea.setColorAt(1, QColor(170, 208, 232));
         p.fillRect(QRectF(0, horizon, r.width(), r.height() - horizon), sea);
-        p.setPen(QPen(QColor(255, 255, 255, 150), 1.5));
+        // The waves repeat every kWavePeriod pixels: one period is stroked once and laid along
+        // each line, which is what keeps the first frame quick.
+        if (wave_.isNull()) wave_ = wave();
+        const QPixmap &tile = wave_;
         for (int i = 0; i < 9; ++i) {
             const double y = horizon + 14 + i * 22;
-            QPainterPath wave;
-            wave.moveTo(0, y);
-            for (double x = 0; x < r.width(); x += 60) {
-                wave.quadTo(x + 15, y - 4, x + 30, y);
-                wave.quadTo(x + 45, y + 4, x + 60, y);
-            }
-            p.drawPath(wave);
+            p.drawTiledPixmap(QRectF(0, y - kWaveHalfHeight, r.width(), tile.height()), tile);
         }
+    }
+
+private:
+    static constexpr int kWavePeriod = 60;
+    static constexpr int kWaveHalfHeight = 6;
+
+    QPixmap wave_;
+
+    // One period of a wave line on a transparent tile, its mid-line at kWaveHalfHeight.
+    static QPixmap wave() {
+        QPixmap pm(kWavePeriod, 2 * kWaveHalfHeight);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1.5));
+        // Three periods, so that the line runs on seamlessly across the tile's edges.
+        QPainterPath line;
+        const double y = kWaveHalfHeight;
+        line.moveTo(-kWavePeriod, y);
+        for (double x = -kWavePeriod; x < 2 * kWavePeriod; x += kWavePeriod) {
+            line.quadTo(x + 15, y - 4, x + 30, y);
+            line.quadTo(x + 45, y + 4, x + 60, y);
+        }
+        p.drawPath(line);
+        p.end();
+        return pm;
     }
 };
 
