@@ -1,10 +1,11 @@
 #include <QApplication>
 
+#include "app/first_frame.h"
 #include "shell/start.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("瀚海算匠软件"));
-    hanhai::shell::openStartWindow();
+    hanhai::app::FirstFrame::watch(hanhai::shell::openStartWindow());
     return QApplication::exec();
 }
