@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QEvent>
+#include <QIconEngine>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -174,51 +175,70 @@ QString unitMarkup(const QString &unit) {
 
 namespace {
 
-QPixmap canvas() {
-    QPixmap pm(64, 64);
-    pm.fill(Qt::transparent);
-    return pm;
-}
+// An icon drawn afresh at the size and pixel density it is shown at, like the sketches: crisp on
+// a scaled screen, where one picture made beforehand would be resampled and come out soft.
+class DrawnIcon : public QIconEngine {
+public:
+    using Drawing = void (*)(QPainter &);  // draws in a 64 × 64 square
+    explicit DrawnIcon(Drawing drawing) : drawing_(drawing) {}
+
+    void paint(QPainter *p, const QRect &rect, QIcon::Mode, QIcon::State) override {
+        p->save();
+        p->setRenderHint(QPainter::Antialiasing);
+        p->translate(rect.topLeft());
+        p->scale(rect.width() / 64.0, rect.height() / 64.0);
+        drawing_(*p);
+        p->restore();
+    }
+    // Asked in device pixels: at a scale factor of 2, twice the icon's size.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap pm(size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        paint(&p, pm.rect(), mode, state);
+        return pm;
+    }
+    QIconEngine *clone() const override { return new DrawnIcon(drawing_); }
+
+private:
+    Drawing drawing_;
+};
 
 }  // namespace
 
 QIcon returnArrowIcon() {
-    QPixmap pm = canvas();
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPen pen(QColor(0, 90, 160), 7, Qt::SolidLine, Qt::RoundCap);
-    p.setPen(pen);
-    QPainterPath path;
-    path.moveTo(50, 50);
-    path.lineTo(50, 30);
-    path.cubicTo(50, 12, 36, 12, 22, 12);
-    p.drawPath(path);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 90, 160));
-    p.drawPolygon(QPolygonF({QPointF(4, 12), QPointF(24, 0), QPointF(24, 24)}));
-    return QIcon(pm);
+    return QIcon(new DrawnIcon([](QPainter &p) {
+        QPen pen(QColor(0, 90, 160), 7, Qt::SolidLine, Qt::RoundCap);
+        p.setPen(pen);
+        QPainterPath path;
+        path.moveTo(50, 50);
+        path.lineTo(50, 30);
+        path.cubicTo(50, 12, 36, 12, 22, 12);
+        p.drawPath(path);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 90, 160));
+        p.drawPolygon(QPolygonF({QPointF(4, 12), QPointF(24, 0), QPointF(24, 24)}));
+    }));
 }
 
 QIcon stopSignIcon() {
-    QPixmap pm = canvas();
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    QPolygonF octagon;
-    for (int i = 0; i < 8; ++i) {
-        double a = (22.5 + 45.0 * i) * 3.14159265358979 / 180.0;
-        octagon << QPointF(32 + 30 * std::cos(a), 32 + 30 * std::sin(a));
-    }
-    p.setPen(QPen(Qt::white, 3));
-    p.setBrush(QColor(200, 0, 0));
-    p.drawPolygon(octagon);
-    QFont f;
-    f.setFamilies({"DejaVu Sans", "Noto Sans"});
-    f.setPixelSize(17);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("STOP"));
-    return QIcon(pm);
+    return QIcon(new DrawnIcon([](QPainter &p) {
+        QPolygonF octagon;
+        for (int i = 0; i < 8; ++i) {
+            double a = (22.5 + 45.0 * i) * 3.14159265358979 / 180.0;
+            octagon << QPointF(32 + 30 * std::cos(a), 32 + 30 * std::sin(a));
+        }
+        p.setPen(QPen(Qt::white, 3));
+        p.setBrush(QColor(200, 0, 0));
+        p.drawPolygon(octagon);
+        QFont f;
+        f.setFamilies({"DejaVu Sans", "Noto Sans"});
+        f.setPixelSize(17);
+        f.setBold(true);
+        p.setFont(f);
+        p.setPen(Qt::white);
+        p.drawText(QRectF(0, 0, 64, 64), Qt::AlignCenter, QStringLiteral("STOP"));
+    }));
 }
 
 }  // namespace hanhai::shell::look
