@@ -60,6 +60,7 @@ QGridLayout *addCableRows(shell::CalculatorScreen *s) {
         grid->addWidget(look::label(s, QStringLiteral("Label3(%1)").arg(i), QStringLiteral("根"), unit), i, 6);
         auto *c = s->findChild<QLineEdit *>(count(i));
         c->setFixedWidth(62);
+        c->setAccessibleName(QStringLiteral("电缆%1根数").arg(i + 1));
         QPalette p = c->palette();
         p.setColor(QPalette::Text, look::kRed);
         c->setPalette(p);

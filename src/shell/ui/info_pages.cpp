@@ -169,6 +169,7 @@ constexpr ThreadRow kThreads[] = {
 class ThreadPage : public ScreenWindow {
 public:
     ThreadPage() : ScreenWindow(QStringLiteral("常用螺纹规格"), QStringLiteral("常用螺纹规格"), Qt::white) {
+        setAccessibleDescription(QStringLiteral("常用螺纹规格表"));
         const QFont body = look::song(10), head = look::song(10.5, true);
         const QFontMetrics fm(body), hm(head);
         int pitchWidth = hm.horizontalAdvance(QStringLiteral("螺距"));
@@ -295,6 +296,7 @@ const QColor kAxis(40, 40, 40);
 class ChartPage : public ScreenWindow {
 public:
     ChartPage(const QString &name, QSize size) : ScreenWindow(name, name, Qt::white) {
+        setAccessibleDescription(name + QStringLiteral("曲线图"));
         setCentredOnShow(false);  // the charts open where the system puts new windows
         setFixedSize(size);
     }

@@ -60,7 +60,6 @@ QLineEdit *field(QWidget *parent, const QString &name, const QFont &font) {
     auto *e = new QLineEdit(parent);
     e->setObjectName(name);
     e->setFont(font);
-    e->setAccessibleName(name);
     return e;
 }
 

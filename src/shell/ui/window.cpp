@@ -11,6 +11,7 @@
 
 #include <algorithm>
 
+#include "shell/ui/accessible_names.h"
 #include "shell/ui/look.h"
 #include "shell/ui/message.h"
 #include "shell/ui/navigation.h"
@@ -103,6 +104,10 @@ void ScreenWindow::showEvent(QShowEvent *event) {
         move(area.center() - QPoint(frame.width() / 2, frame.height() / 2) + (pos() - frame.topLeft()));
     }
     if (firstField_) firstField_->setFocus(Qt::OtherFocusReason);
+    if (!named_) {  // laid out now: every field finds its caption
+        named_ = true;
+        nameControls(this);
+    }
 }
 
 void ScreenWindow::keyPressEvent(QKeyEvent *event) {

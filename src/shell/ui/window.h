@@ -56,6 +56,7 @@ private:
     QPushButton *defaultButton_ = nullptr;
     QWidget *firstField_ = nullptr;
     bool centredOnShow_ = true;
+    bool named_ = false;
 };
 
 }  // namespace hanhai::shell

@@ -93,6 +93,7 @@ CalculatorWindow::CalculatorWindow()
 
     entry_ = look::field(this, QStringLiteral("Text1"), sans(12, false));
     entry_->hide();
+    entry_->setAccessibleName(QStringLiteral("计算器输入"));
 
     auto *units = new QHBoxLayout;
     units->addWidget(makeAngleUnits());

@@ -208,6 +208,7 @@ QWidget *makeCalendarScreen() {
     t1->setSpacing(8);
     QGridLayout *start = pickerRows(type1, {{QStringLiteral("DTPicker1"), QStringLiteral("日期：")}});
     QGridLayout *days = s->addRows(type1, {shell::number("Text1", QString(), QStringLiteral("天"))}, in);
+    s->findChild<QWidget *>(QStringLiteral("Text1"))->setAccessibleName(QStringLiteral("天数"));
     auto *moves = new QHBoxLayout;
     moves->addWidget(s->addButton(QStringLiteral("Command1"), QStringLiteral("向 后"), [s] { s->show(offset(s, 1), true); }));
     moves->addWidget(s->addButton(QStringLiteral("Command2"), QStringLiteral("向 前"), [s] { s->show(offset(s, -1), true); }));
