@@ -9,6 +9,7 @@ packages=(
   libxlsxwriter-dev python3 python3-openpyxl
   clang libclang-rt-14-dev
   fontconfig fonts-noto-cjk fonts-arphic-ukai fonts-arphic-uming
+  desktop-file-utils dpkg-dev file
 )
 
 missing=()

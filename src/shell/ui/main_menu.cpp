@@ -6,6 +6,7 @@
 
 #include "shell/ui/click_label.h"
 #include "shell/ui/hover.h"
+#include "shell/ui/logo.h"
 #include "shell/ui/look.h"
 #include "shell/ui/menus.h"
 #include "shell/ui/message.h"
@@ -50,25 +51,17 @@ constexpr Entry kEntries[] = {
 constexpr int kLeftCount = 12;
 constexpr int kRowPitch = 32;  // 480 twips
 
-QPixmap logo() {
-    QPixmap pm(56, 56);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPointF c(28, 28);
-    p.setPen(QPen(QColor(120, 70, 20), 3.5, Qt::SolidLine, Qt::RoundCap));
-    for (int i = 0; i < 8; ++i) {  // the spokes of a ship's wheel
-        QLineF spoke = QLineF::fromPolar(26, 22.5 + 45 * i).translated(c);
-        p.drawLine(spoke);
+// The logo, painted straight onto the window, so that it is sharp at any device pixel ratio.
+class Logo : public ClickLabel {
+public:
+    using ClickLabel::ClickLabel;
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        paintLogo(p, rect());
     }
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(150, 90, 30), 4));
-    p.drawEllipse(c, 18, 18);
-    p.setBrush(QColor(0, 60, 120));
-    p.setPen(QPen(QColor(220, 180, 60), 2));
-    p.drawEllipse(c, 7, 7);
-    return pm;
-}
+};
 
 class MainMenu : public ScreenWindow {
 public:
@@ -79,9 +72,8 @@ public:
                                       look::xinwei(26.25, true), look::kDarkRed);
         QLabel *version = look::label(this, QStringLiteral("Label2"), QStringLiteral("版本：V2.8"),
                                       look::song(14.25), look::kDarkTeal);
-        auto *image = new ClickLabel(QString(), this);
+        auto *image = new Logo(QString(), this);
         image->setObjectName(QStringLiteral("Image1"));
-        image->setPixmap(logo());
         image->setAccessibleName(QStringLiteral("logo"));
         connect(image, &ClickLabel::clicked, this, [] { openWebAddress(QUrl(QString::fromUtf8(kHomePage))); });
 
@@ -153,7 +145,7 @@ protected:
         p.fillRect(QRectF(0, horizon, r.width(), r.height() - horizon), sea);
         // The waves repeat every kWavePeriod pixels: one period is stroked once and laid along
         // each line, which is what keeps the first frame quick.
-        if (wave_.isNull()) wave_ = wave();
+        if (wave_.isNull() || wave_.devicePixelRatio() != devicePixelRatioF()) wave_ = wave(devicePixelRatioF());
         const QPixmap &tile = wave_;
         for (int i = 0; i < 9; ++i) {
             const double y = horizon + 14 + i * 22;
@@ -167,9 +159,11 @@ private:
 
     QPixmap wave_;
 
-    // One period of a wave line on a transparent tile, its mid-line at kWaveHalfHeight.
-    static QPixmap wave() {
-        QPixmap pm(kWavePeriod, 2 * kWaveHalfHeight);
+    // One period of a wave line on a transparent tile, its mid-line at kWaveHalfHeight, made
+    // for the screen's pixel density.
+    static QPixmap wave(qreal density) {
+        QPixmap pm(QSize(kWavePeriod, 2 * kWaveHalfHeight) * density);
+        pm.setDevicePixelRatio(density);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
         p.setRenderHint(QPainter::Antialiasing);
