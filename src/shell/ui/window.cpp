@@ -32,17 +32,6 @@ ScreenWindow::ScreenWindow(const QString &name, const QString &caption, const QC
     }
 }
 
-// The screens between them use many faces and sizes of four large CJK fonts. Qt keeps every
-// font it has loaded, with the pages of the font files it touched, for as long as the program
-// runs; so once the window has gone, the fonts no window uses any more are let go (the next
-// window has already taken its own), and memory stays that of the screens open, not of all
-// screens ever visited. QFont::cleanup() empties this thread's font cache; a font still in use
-// is found again when it is next drawn.
-ScreenWindow::~ScreenWindow() {
-    if (QCoreApplication *app = QCoreApplication::instance())
-        QMetaObject::invokeMethod(app, [] { QFont::cleanup(); }, Qt::QueuedConnection);
-}
-
 QPushButton *ScreenWindow::makeBackButton(const QString &control) {
     auto *b = look::button(this, control, backCaption(objectName()), look::kBackColour,
                            look::song(14.25, true));

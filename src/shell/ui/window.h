@@ -24,7 +24,6 @@ class ScreenWindow : public QWidget {
 public:
     // name: the screen's name (its object name); caption: the window title.
     ScreenWindow(const QString &name, const QString &caption, const QColor &background);
-    ~ScreenWindow() override;
 
     // The back button, captioned after the screen it returns to; it closes this screen.
     QPushButton *makeBackButton(const QString &control);
